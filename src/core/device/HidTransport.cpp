@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/HidTransport.h"
+
+#include "platform/WexLogger.h"
+
+#include <hidapi.h>
+
+#include <algorithm>
+
+namespace orvex {
+
+namespace {
+
+QString fromLibrary(const wchar_t *text)
+{
+    return text ? QString::fromWCharArray(text) : QString();
+}
+
+// "DE 23 AB 01 00 00 00 00", the form report traces use everywhere.
+QString hexBytes(const Report &report)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(report.data()), qsizetype(report.size()));
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QString hexId(std::uint16_t id)
+{
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+HidTransport::HidTransport(std::uint16_t vendorId, std::uint16_t productId, const HidApi &api)
+    : api_(api), vendorId_(vendorId), productId_(productId)
+{
+}
+
+HidTransport::~HidTransport()
+{
+    close();
+}
+
+bool HidTransport::open()
+{
+    if (device_)
+        return true;
+    if (!initialise())
+        return false;
+    const QList<QByteArray> paths = interfacePaths();
+    if (paths.isEmpty()) {
+        path_.clear();
+        ORVEX_DEBUG(
+            QStringLiteral("%1: not found (%2)").arg(identity(), fromLibrary(api_.error(nullptr))));
+        return false;
+    }
+    if (paths.size() > 1)
+        ORVEX_INFO(QStringLiteral("%1: %2 found, using %3")
+                       .arg(identity())
+                       .arg(paths.size())
+                       .arg(QString::fromLocal8Bit(paths.front())));
+    return openPath(paths.front());
+}
+
+void HidTransport::close()
+{
+    if (!device_)
+        return;
+    api_.close(device_);
+    device_ = nullptr;
+}
+
+bool HidTransport::isPresent()
+{
+    if (device_ && !interfacePaths().contains(path_)) {
+        ORVEX_INFO(QStringLiteral("%1: gone from the bus").arg(describe()));
+        close();
+    }
+    return open();
+}
+
+bool HidTransport::sendFeatureReport(const Report &report)
+{
+    if (!open())
+        return false;
+    Buffer buffer{ReportId};
+    std::copy(report.begin(), report.end(), buffer.begin() + 1);
+    ORVEX_TRACE(QStringLiteral("SET %1").arg(hexBytes(report)));
+    const int result = api_.sendFeatureReport(device_, buffer.data(), buffer.size());
+    if (result != int(buffer.size())) {
+        failTransfer("SET", result);
+        return false;
+    }
+    return true;
+}
+
+bool HidTransport::getFeatureReport(Report &report)
+{
+    if (!open())
+        return false;
+    Buffer buffer{ReportId};
+    const int result = api_.getFeatureReport(device_, buffer.data(), buffer.size());
+    if (result != int(buffer.size())) {
+        failTransfer("GET", result);
+        return false;
+    }
+    std::copy(buffer.begin() + 1, buffer.end(), report.begin());
+    ORVEX_TRACE(QStringLiteral("GET %1").arg(hexBytes(report)));
+    return true;
+}
+
+QString HidTransport::describe() const
+{
+    if (path_.isEmpty())
+        return QStringLiteral("%1 (not found)").arg(identity());
+    return QStringLiteral("%1 at %2").arg(identity(), QString::fromLocal8Bit(path_));
+}
+
+bool HidTransport::initialise()
+{
+    if (initialised_)
+        return true;
+    if (api_.init() != 0) {
+        warnOpenFailure(QStringLiteral("%1: hidapi failed to initialise: %2")
+                            .arg(identity(), fromLibrary(api_.error(nullptr))));
+        return false;
+    }
+    initialised_ = true;
+    return true;
+}
+
+// The distinct nodes of the mouse's configuration interface, in bus order. The
+// hidraw backend lists one entry per top-level usage, so one node can appear
+// several times; the mouse's other interfaces (boot mouse, keyboard) do not
+// carry the feature reports and are skipped.
+QList<QByteArray> HidTransport::interfacePaths() const
+{
+    QList<QByteArray> paths;
+    hid_device_info *devices = api_.enumerate(vendorId_, productId_);
+    for (const hid_device_info *info = devices; info; info = info->next) {
+        if (info->interface_number != ConfigurationInterface || !info->path)
+            continue;
+        const QByteArray path(info->path);
+        if (!paths.contains(path))
+            paths.append(path);
+    }
+    api_.freeEnumeration(devices);
+    return paths;
+}
+
+bool HidTransport::openPath(const QByteArray &path)
+{
+    path_ = path;
+    device_ = api_.openPath(path.constData());
+    if (!device_) {
+        // Usually a missing udev rule: the node exists but is not ours to open.
+        warnOpenFailure(QStringLiteral("%1: cannot open: %2")
+                            .arg(describe(), fromLibrary(api_.error(nullptr))));
+        return false;
+    }
+    lastOpenFailure_.clear();
+    ORVEX_DEBUG(QStringLiteral("%1: opened").arg(describe()));
+    return true;
+}
+
+// Every report operation retries the open, so a lasting fault would repeat on
+// every byte of a transfer; say it once and keep the repeats for debugging.
+void HidTransport::warnOpenFailure(const QString &message)
+{
+    if (message == lastOpenFailure_) {
+        ORVEX_DEBUG(message);
+        return;
+    }
+    lastOpenFailure_ = message;
+    ORVEX_WARNING(message);
+}
+
+void HidTransport::failTransfer(const char *operation, int result)
+{
+    const QString reason =
+        result < 0 ? deviceError() : QStringLiteral("%1 of %2 bytes").arg(result).arg(BufferLength);
+    ORVEX_WARNING(QStringLiteral("%1: %2 report failed: %3")
+                      .arg(describe(), QLatin1String(operation), reason));
+    close();
+}
+
+QString HidTransport::deviceError() const
+{
+    return fromLibrary(api_.error(device_));
+}
+
+QString HidTransport::identity() const
+{
+    return QStringLiteral("USB mouse %1:%2").arg(hexId(vendorId_), hexId(productId_));
+}
+
+} // namespace orvex
