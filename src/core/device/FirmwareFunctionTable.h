@@ -15,17 +15,18 @@ namespace orvex {
 // shipped catalogue and the factory profiles are all written against it.
 namespace fwfunc {
 
-enum Class : std::uint8_t {
-    Disabled = 0,       // the button does nothing
-    MouseButton = 1,    // p0 = button mask (MouseLeft | ...)
-    Keyboard = 2,       // p0 = modifier mask (Mod*), p1..p3 = HID key usages (0 or 255 = none)
-    Media = 3,          // p0 = consumer usage low byte, p1 = high byte
-    Dpi = 4,            // p0 = DpiUp | DpiDown | DpiCycle
-    ProfileSwitch = 5,  // p0 = ProfileNext | ProfilePrevious
-    Macro = 6,          // p0 = repeat mode 0..3, p1 = repeat count, p2 = macro id
-    Wheel = 7,          // p0 = WheelUp | WheelDown | WheelLeft | WheelRight
-    ConfigApp = 8,      // starts the configuration application: input report A4 00, code 0x00
-    Launcher = 15,      // starts an application: input report A4 00, code 0x80 + 11p + slot
+enum Class : std::uint8_t
+{
+    Disabled = 0,      // the button does nothing
+    MouseButton = 1,   // p0 = button mask (MouseLeft | ...)
+    Keyboard = 2,      // p0 = modifier mask (Mod*), p1..p3 = HID key usages (0 or 255 = none)
+    Media = 3,         // p0 = consumer usage low byte, p1 = high byte
+    Dpi = 4,           // p0 = DpiUp | DpiDown | DpiCycle
+    ProfileSwitch = 5, // p0 = ProfileNext | ProfilePrevious
+    Macro = 6,         // p0 = repeat mode 0..3, p1 = repeat count, p2 = macro id
+    Wheel = 7,         // p0 = WheelUp | WheelDown | WheelLeft | WheelRight
+    ConfigApp = 8,     // starts the configuration application: input report A4 00, code 0x00
+    Launcher = 15,     // starts an application: input report A4 00, code 0x80 + 11p + slot
 };
 
 // Class MouseButton, p0.
@@ -93,6 +94,13 @@ public:
     // virtual mouse's messages ("Mouse button: left", "Key: Ctrl+C", ...).
     static QString describe(const FirmwareFunction &function);
     static QString className(std::uint8_t functionClass);
+
+    // Readable function names, as used by the factory-profile source and the
+    // command line: "mouse:left", "key:ctrl+shift+z", "media:volume-up",
+    // "dpi:cycle", "profile:next", "wheel:up", "config-app", "launcher",
+    // "disabled". Macros are not named this way. On failure answers nothing
+    // and sets *error.
+    static std::optional<FirmwareFunction> parse(const QString &text, QString *error);
 };
 
 } // namespace orvex

@@ -10,9 +10,9 @@ namespace orvex {
 namespace fwmem {
 constexpr std::uint16_t Size = 0x4000; // 16 KiB; higher addresses are not decoded
 
-constexpr std::uint16_t ActiveProfile = 0x008C;    // 0x50 | profile; read back as byte & 7
+constexpr std::uint16_t ActiveProfile = 0x008C; // 0x50 | profile; read back as byte & 7
 constexpr std::uint8_t ActiveProfileMark = 0x50;
-constexpr std::uint16_t LiftOff = 0x008E;          // 0x20 | liftHeight (0..31)
+constexpr std::uint16_t LiftOff = 0x008E; // 0x20 | liftHeight (0..31)
 constexpr std::uint8_t LiftOffMark = 0x20;
 constexpr std::uint8_t LiftOffMask = 0x1F;
 
@@ -22,31 +22,31 @@ constexpr int ProfileCount = 5;
 constexpr int ButtonSlotCount = 11;
 
 // Offsets inside a profile block.
-constexpr std::uint16_t Performance = 0x100;    // bit 7 set; bits 3-4 rate code; bits 0-2 DPI stage
+constexpr std::uint16_t Performance = 0x100; // bit 7 set; bits 3-4 rate code; bits 0-2 DPI stage
 constexpr std::uint8_t PerformanceMark = 0x80;
-constexpr std::uint16_t DpiX = 0x101;           // 4 stages, units of 50 DPI
-constexpr std::uint16_t DpiUnused = 0x105;      // never written
-constexpr std::uint16_t DpiY = 0x106;           // 4 stages, units of 50 DPI
+constexpr std::uint16_t DpiX = 0x101;      // 4 stages, units of 50 DPI
+constexpr std::uint16_t DpiUnused = 0x105; // never written
+constexpr std::uint16_t DpiY = 0x106;      // 4 stages, units of 50 DPI
 constexpr int DpiStageCount = 4;
-constexpr std::uint16_t LedZones = 0x10B;       // zone i at LedZones + (i + 1) % 3
+constexpr std::uint16_t LedZones = 0x10B; // zone i at LedZones + (i + 1) % 3
 constexpr int LedZoneCount = 3;
 constexpr std::uint8_t LedOff = 0x00;
-constexpr std::uint8_t LedNormal = 0x10;        // bits 4-5: 0x10 normal, 0x30 battle
+constexpr std::uint8_t LedNormal = 0x10; // bits 4-5: 0x10 normal, 0x30 battle
 constexpr std::uint8_t LedBattle = 0x30;
 constexpr std::uint8_t LedModeMask = 0x30;
 constexpr std::uint8_t LedColourMask = 0x07;
-constexpr std::uint16_t ButtonClass = 0x10E;    // slot s at +s
-constexpr std::uint16_t ButtonParams = 0x119;   // slot s, byte k at +4s+k
+constexpr std::uint16_t ButtonClass = 0x10E;  // slot s at +s
+constexpr std::uint16_t ButtonParams = 0x119; // slot s, byte k at +4s+k
 constexpr int ButtonParamCount = 4;
 
 // Macros: one per (profile, firmware slot), m = 11 * p + s.
-constexpr std::uint16_t MacroHeaders = 0x300;   // 4 bytes each
+constexpr std::uint16_t MacroHeaders = 0x300; // 4 bytes each
 constexpr int MacroHeaderSize = 4;
-constexpr std::uint16_t MacroData = 0x400;      // 256 bytes each, ending at 0x3B00
+constexpr std::uint16_t MacroData = 0x400; // 256 bytes each, ending at 0x3B00
 constexpr int MacroDataSize = 256;
 constexpr int MacroCount = ProfileCount * ButtonSlotCount;
-constexpr std::uint8_t MacroHeaderMark = 0x02;  // header byte +1
-constexpr std::uint8_t MacroPauseEntry = 0x01;  // followed by the pause in 25 ms units
+constexpr std::uint8_t MacroHeaderMark = 0x02; // header byte +1
+constexpr std::uint8_t MacroPauseEntry = 0x01; // followed by the pause in 25 ms units
 constexpr int MacroPauseUnitMs = 25;
 constexpr std::uint8_t MacroReleaseBit = 0x80;
 

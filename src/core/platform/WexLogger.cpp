@@ -70,10 +70,11 @@ void WexLogger::setDebugFile(const QString &path)
 
 void WexLogger::log(Level level, const QString &message, const char *file, int line)
 {
-    const QByteArray text = QStringLiteral("[%1] %2:%3: %4\n")
-                                .arg(QString::fromLatin1(levelName(level)),
-                                     QString::fromUtf8(baseName(file)), QString::number(line), message)
-                                .toUtf8();
+    const QByteArray text =
+        QStringLiteral("[%1] %2:%3: %4\n")
+            .arg(QString::fromLatin1(levelName(level)), QString::fromUtf8(baseName(file)),
+                 QString::number(line), message)
+            .toUtf8();
     QMutexLocker lock(&outputMutex);
     if (level <= currentLevel) {
         std::fwrite(text.constData(), 1, size_t(text.size()), stderr);

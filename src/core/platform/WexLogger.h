@@ -12,10 +12,20 @@ namespace orvex {
 class WexLogger
 {
 public:
-    enum class Level { Error, Warning, Info, Debug, Trace };
+    enum class Level
+    {
+        Error,
+        Warning,
+        Info,
+        Debug,
+        Trace
+    };
 
     static void log(Level level, const QString &message, const char *file, int line);
-    static void debug(const QString &message, const char *file, int line) { log(Level::Debug, message, file, line); }
+    static void debug(const QString &message, const char *file, int line)
+    {
+        log(Level::Debug, message, file, line);
+    }
 
     static void setLevel(Level level);
     static Level level();
@@ -29,10 +39,10 @@ public:
 
 } // namespace orvex
 
-#define ORVEX_LOG(level, message)                                                              \
-    do {                                                                                       \
-        if (::orvex::WexLogger::enabled(level))                                                \
-            ::orvex::WexLogger::log(level, message, __FILE__, __LINE__);                       \
+#define ORVEX_LOG(level, message)                                                                  \
+    do {                                                                                           \
+        if (::orvex::WexLogger::enabled(level))                                                    \
+            ::orvex::WexLogger::log(level, message, __FILE__, __LINE__);                           \
     } while (false)
 #define ORVEX_ERROR(message) ORVEX_LOG(::orvex::WexLogger::Level::Error, message)
 #define ORVEX_WARNING(message) ORVEX_LOG(::orvex::WexLogger::Level::Warning, message)

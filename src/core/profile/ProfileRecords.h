@@ -15,15 +15,15 @@ namespace orvex {
 // One button assignment.
 struct BTN_INFO
 {
-    std::uint32_t FuncID;       // function shown to the user: catalogue functionID, or 6 macro,
-                                // 15 launcher, 239 "T Key", 240 "Page UP(Win)", 241 "Page Down(Win)"
-    std::uint32_t FuncTableId;  // firmware function class (one byte on the device)
-    std::uint32_t btnType;      // 1 single function, 2 macro, 3 launcher
-    std::uint32_t KeyBit[4];    // firmware parameter bytes (low byte travels); for a macro:
-                                // [0] repeat mode 0..3, [1] repeat count, [2] macro id
-    char app_path[256];         // launcher: UTF-8 path, NUL-terminated
+    std::uint32_t FuncID;      // function shown to the user: catalogue functionID, or 6 macro,
+                               // 15 launcher, 239 "T Key", 240 "Page UP(Win)", 241 "Page Down(Win)"
+    std::uint32_t FuncTableId; // firmware function class (one byte on the device)
+    std::uint32_t btnType;     // 1 single function, 2 macro, 3 launcher
+    std::uint32_t KeyBit[4];   // firmware parameter bytes (low byte travels); for a macro:
+                               // [0] repeat mode 0..3, [1] repeat count, [2] macro id
+    char app_path[256];        // launcher: UTF-8 path, NUL-terminated
     std::uint32_t singlekey_code;
-    std::uint32_t MacroID;      // macroId of the assigned macro, 0 = none
+    std::uint32_t MacroID; // macroId of the assigned macro, 0 = none
 };
 
 constexpr int ButtonCount = 11;
@@ -32,7 +32,8 @@ constexpr int DpiStageCount = 4;
 constexpr int FirmwareSlotCount = 5;
 
 // Button order inside a profile.
-enum ButtonIndex {
+enum ButtonIndex
+{
     LeftClick = 0,
     MiddleClick,
     RightClick,
@@ -69,13 +70,13 @@ struct ORVEX_CONFIG
 {
     std::uint32_t setProfileId[FirmwareSlotCount]; // carried through unchanged
     std::uint8_t padding0[4];
-    std::uint64_t profileId;                       // 1-based list position when last saved
-    std::uint64_t currProfileId;                   // carried through unchanged
-    char isDefault;                                // non-zero: a factory profile
-    char profileName[256];                         // UTF-8, NUL-terminated, <= 255 bytes of text
+    std::uint64_t profileId;     // 1-based list position when last saved
+    std::uint64_t currProfileId; // carried through unchanged
+    char isDefault;              // non-zero: a factory profile
+    char profileName[256];       // UTF-8, NUL-terminated, <= 255 bytes of text
     std::uint8_t padding1[3];
     ORVEX_PROFILE profile;
-    std::uint64_t fwProfileID[FirmwareSlotCount];  // profileId bound to each firmware slot
+    std::uint64_t fwProfileID[FirmwareSlotCount]; // profileId bound to each firmware slot
 };
 
 static_assert(std::is_trivially_copyable_v<BTN_INFO>);

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRecursiveMutex>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+namespace orvex {
+
+class WexHIDComFunction;
+
+// Mouse identity on USB.
+constexpr int OrvexVendorId = 0x12CF;
+constexpr int OrvexProductId = 0x0219;
+
+// Command reports of the configuration channel (8 bytes, unlisted bytes 0).
+namespace fwcmd {
+constexpr std::uint8_t Control = 0xC4; // C4 00 reload, C4 01 reset, C4 07 p select profile
+constexpr std::uint8_t ControlReload = 0x00;
+constexpr std::uint8_t ControlReset = 0x01;
+constexpr std::uint8_t ControlSelectProfile = 0x07;
+constexpr std::uint8_t WriteByte = 0xDE; // DE addr-lo data addr-hi
+constexpr std::uint8_t ReadByte = 0xDF;  // DF addr-lo 00 addr-hi, then GET: data in byte 1
+constexpr int ReportLength = 8;
+} // namespace fwcmd
+
+// The feature-report command channel: single-byte writes and reads of the
+// configuration memory, Reload, Reset and profile selection.
+//
+// Every write, read request, Reload and Reset is followed by a 30 ms pause
+// the firmware needs; in addition no two requests are sent less than the pause
+// apart, so a command after a profile selection waits too.
+class DeviceLink
+{
+public:
+    // The shared requester; null until startListenDev() has run, and report
+    // operations before that do nothing.
+    static WexHIDComFunction *sysDeviceReq;
+
+    // One GET_REPORT / SET_REPORT through the requester: 1 when the report
+    // went through, 0 when it did not (or there is no requester).
+    static std::int8_t GetCommand(std::uint8_t *buffer, int length);
+    static std::int8_t SetCommand(std::uint8_t *buffer, int length);
+
+    static void refreshDeviceData();
+    static void resetDev();
+    static void setAdrrData(std::uint8_t data, std::uint16_t address);
+    // The byte at `address`; 0 when the read did not go through (use
+    // readByteChecked() where that must be told apart).
+    static std::uint8_t getAdrrDataWithAddr(std::uint16_t address);
+    // Writes 0x50 | profile to the active-profile byte, then selects it.
+    static void setProfileToDevice(int profile);
+
+    static void startListenDev();
+    static bool checkListenDev();
+
+    // Checked forms for transfers that must stop when the mouse does not answer.
+    static bool writeByteChecked(std::uint16_t address, std::uint8_t data);
+    static std::optional<std::uint8_t> readByteChecked(std::uint16_t address);
+    static bool reloadChecked();
+    static bool resetChecked();
+    static bool selectProfileChecked(int profile);
+
+    // Held for every command (a read's request and answer together); a
+    // transfer may hold it across many commands so that nothing of the same
+    // process is interleaved with it.
+    static QRecursiveMutex &commandLock();
+
+    // The pause after each request. Tests that move many bytes shorten it.
+    static void setReportPause(std::chrono::milliseconds pause);
+    static std::chrono::milliseconds reportPause();
+    // Forgets the requester (tests start from a clean state).
+    static void resetState();
+
+private:
+    static bool sendRequest(std::uint8_t *report);
+    static bool controlCommand(std::uint8_t command, std::uint8_t argument, bool pauseAfter);
+    static void waitForSpacing();
+    static void pause();
+};
+
+} // namespace orvex

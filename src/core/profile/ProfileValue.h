@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "profile/ProfileRecords.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace orvex {
+
+// One stored profile in memory, and its profile file: the exact 3640-byte
+// image of ORVEX_CONFIG.
+class ProfileValue
+{
+public:
+    ProfileValue();
+
+    // Loads a profile file. Nothing when `path` is empty or no file is there.
+    // A short or unreadable file loads with the missing part zero; bytes past
+    // the record are ignored.
+    static std::shared_ptr<ProfileValue> initWithPath(const QString &path);
+    // Writes the profile file atomically (beside it, then renamed over it),
+    // so a crash leaves either the old or the new file. Answers whether the
+    // file was written; a failure is logged.
+    bool saveToPath(const QString &path);
+    // The file image saveToPath() writes.
+    QByteArray fileImage();
+
+    void setOSD(int value) { m_profileData.enableSrcDes = std::uint32_t(value); }
+    void setProRate(int value) { m_profileData.poRate = std::uint32_t(value); }
+
+    std::int64_t profileId() const { return m_profileId; }
+    void setProfileId(std::int64_t id) { m_profileId = id; }
+    std::int64_t currProfileId() const { return m_currProfileId; }
+    void setCurrProfileId(std::int64_t id) { m_currProfileId = id; }
+    bool isDefault() const { return m_isDefault; }
+    void setIsDefault(bool isDefault) { m_isDefault = isDefault; }
+    // Names longer than the 255 bytes a file holds are cut when saved.
+    QString name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+    QString pathName() const { return m_pathName; }
+    void setPathName(const QString &pathName) { m_pathName = pathName; }
+    ORVEX_PROFILE profileData() const { return m_profileData; }
+    void setProfileData(const ORVEX_PROFILE &data) { m_profileData = data; }
+    ORVEX_CONFIG configPro() const { return m_configPro; }
+    void setConfigPro(const ORVEX_CONFIG &config) { m_configPro = config; }
+
+    // Profile identifier bound to each firmware slot; read and written
+    // directly by the profile controller.
+    std::int64_t fwProfileID[FirmwareSlotCount] = {};
+
+private:
+    void stageConfig();
+
+    std::int64_t m_profileId = 0;
+    std::int64_t m_currProfileId = 0;
+    bool m_isDefault = false;
+    QString m_name;
+    QString m_pathName;
+    ORVEX_PROFILE m_profileData{};
+    ORVEX_CONFIG m_configPro{};
+};
+
+} // namespace orvex
