@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CtlInvocation.h"
+
+namespace orvex::ctl {
+
+QString CtlInvocation::usage()
+{
+    return QStringLiteral(
+        "usage: orvexctl [--device SELECTOR] [--json] COMMAND [ARGS]\n"
+        "\n"
+        "Commands:\n"
+        "  info                 the mouse, its active onboard profile and the profile names\n"
+        "  read ADDR            print the byte at ADDR of the mouse's memory as 0xNN\n"
+        "  write ADDR VALUE     write VALUE at ADDR (applied by the next reload)\n"
+        "  select SLOT          make onboard profile SLOT (0..4) the active one\n"
+        "  reload               apply written memory\n"
+        "  reset                restart the mouse's firmware\n"
+        "\n"
+        "Numbers are decimal or 0x hexadecimal. SELECTOR is hid (the USB mouse, default),\n"
+        "sim (the virtual mouse) or sim:PATH (the virtual mouse at the socket PATH); the\n"
+        "environment variable ORVEX_DEVICE gives it when --device is not used.\n");
+}
+
+std::optional<int> CtlInvocation::number(const QString &text, int minimum, int maximum)
+{
+    bool ok = false;
+    const bool hex = text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"));
+    const int value = hex ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok, 10);
+    if (!ok || (hex && text.size() == 2) || value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<CtlInvocation> CtlInvocation::parse(const QStringList &arguments, QString *error)
+{
+    CtlInvocation invocation;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!invocation.command.isEmpty()) {
+            if (argument == QLatin1String("--json"))
+                invocation.json = true;
+            else
+                invocation.arguments << argument;
+        } else if (argument == QLatin1String("--device")) {
+            if (++i == arguments.size()) {
+                *error = QStringLiteral("--device needs a SELECTOR");
+                return std::nullopt;
+            }
+            invocation.device = arguments[i];
+        } else if (argument.startsWith(QLatin1String("--device="))) {
+            invocation.device = argument.mid(int(sizeof("--device=") - 1));
+        } else if (argument == QLatin1String("--json")) {
+            invocation.json = true;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
+            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+                invocation.command = QStringLiteral("help");
+                return invocation;
+            }
+            *error = QStringLiteral("unknown option %1").arg(argument);
+            return std::nullopt;
+        } else {
+            invocation.command = argument;
+        }
+    }
+    if (invocation.command.isEmpty()) {
+        *error = QStringLiteral("no command given (try orvexctl --help)");
+        return std::nullopt;
+    }
+    return invocation;
+}
+
+} // namespace orvex::ctl

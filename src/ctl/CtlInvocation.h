@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace orvex::ctl {
+
+// Exit statuses of orvexctl.
+enum ExitStatus
+{
+    ExitOk = 0,
+    ExitDeviceError = 1,
+    ExitUsageError = 2
+};
+
+// One parsed command line: `orvexctl [--device SELECTOR] [--json] COMMAND [ARGS...]`.
+struct CtlInvocation
+{
+    QString device; // empty: ORVEX_DEVICE or the default
+    bool json = false;
+    QString command;
+    QStringList arguments;
+
+    // Parses argv (without the program name). On failure answers nothing and
+    // sets *error to a one-line message.
+    static std::optional<CtlInvocation> parse(const QStringList &arguments, QString *error);
+    static QString usage();
+
+    // A number in decimal or 0x hexadecimal within [minimum, maximum].
+    static std::optional<int> number(const QString &text, int minimum, int maximum);
+};
+
+} // namespace orvex::ctl

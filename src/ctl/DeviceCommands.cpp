@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DeviceCommands.h"
+
+#include "OrvexAction.h"
+#include "device/DeviceSelector.h"
+#include "device/WexHIDComFunction.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace orvex::ctl {
+
+namespace {
+constexpr int MaxAddress = 0xFFFF;
+constexpr int MaxByte = 0xFF;
+
+QString hexByte(int value)
+{
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+} // namespace
+
+int DeviceCommands::run(const CtlInvocation &invocation)
+{
+    using Handler = int (DeviceCommands::*)(const CtlInvocation &);
+    const std::pair<const char *, Handler> commands[] = {
+        {"info", &DeviceCommands::info},     {"read", &DeviceCommands::read},
+        {"write", &DeviceCommands::write},   {"select", &DeviceCommands::select},
+        {"reload", &DeviceCommands::reload}, {"reset", &DeviceCommands::reset},
+    };
+    for (const auto &[name, handler] : commands) {
+        if (invocation.command == QLatin1String(name))
+            return (this->*handler)(invocation);
+    }
+    m_err << "orvexctl: unknown command '" << invocation.command << "' (try orvexctl --help)\n";
+    return ExitUsageError;
+}
+
+int DeviceCommands::connect(const CtlInvocation &invocation)
+{
+    DeviceSelector::setProcessOption(invocation.device);
+    QString error;
+    if (!DeviceSelector::current(&error)) {
+        m_err << "orvexctl: " << error << '\n';
+        return ExitUsageError;
+    }
+    OrvexAction::startListenDev();
+    if (!OrvexAction::checkListenDev()) {
+        m_err << "orvexctl: no mouse: " << OrvexAction::sysDeviceReq->describeDevice() << '\n';
+        return ExitDeviceError;
+    }
+    return ExitOk;
+}
+
+bool DeviceCommands::expectArguments(const CtlInvocation &invocation, int count)
+{
+    if (invocation.arguments.size() == count)
+        return true;
+    m_err << "orvexctl: " << invocation.command << " takes " << count << " argument"
+          << (count == 1 ? "" : "s") << " (try orvexctl --help)\n";
+    return false;
+}
+
+std::optional<int> DeviceCommands::argument(const CtlInvocation &invocation, int index, int minimum,
+                                            int maximum, const char *what)
+{
+    const QString &text = invocation.arguments[index];
+    const auto value = CtlInvocation::number(text, minimum, maximum);
+    if (!value)
+        m_err << "orvexctl: " << what << " '" << text << "' is not a number in " << minimum << ".."
+              << maximum << '\n';
+    return value;
+}
+
+int DeviceCommands::deviceFailure(const QString &what)
+{
+    m_err << "orvexctl: " << what << ": the mouse did not answer\n";
+    return ExitDeviceError;
+}
+
+std::optional<QString> DeviceCommands::readOnboardName(int slot)
+{
+    const auto base = std::uint16_t(fwmem::NameSlots + fwmem::NameSlotSize * slot);
+    const auto length = OrvexAction::readByteChecked(base);
+    if (!length)
+        return std::nullopt;
+    QByteArray name;
+    for (int k = 0; k < std::min<int>(*length, fwmem::NameMaxLength); ++k) {
+        const auto character = OrvexAction::readByteChecked(std::uint16_t(base + 1 + 2 * k));
+        if (!character)
+            return std::nullopt;
+        name.append(char(*character));
+    }
+    return QString::fromLatin1(name);
+}
+
+int DeviceCommands::info(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 0))
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    const auto active = OrvexAction::readByteChecked(fwmem::ActiveProfile);
+    if (!active)
+        return deviceFailure(QStringLiteral("info"));
+    const int activeSlot = *active & 7;
+    QStringList names;
+    for (int slot = 0; slot < fwmem::ProfileCount; ++slot) {
+        const auto name = readOnboardName(slot);
+        if (!name)
+            return deviceFailure(QStringLiteral("info"));
+        names << *name;
+    }
+    const QString device = OrvexAction::sysDeviceReq->describeDevice();
+    if (invocation.json) {
+        QJsonArray profiles;
+        for (int slot = 0; slot < names.size(); ++slot)
+            profiles.append(
+                QJsonObject{{QStringLiteral("slot"), slot}, {QStringLiteral("name"), names[slot]}});
+        const QJsonObject result{{QStringLiteral("device"), device},
+                                 {QStringLiteral("activeProfile"), activeSlot},
+                                 {QStringLiteral("profiles"), profiles}};
+        m_out << QJsonDocument(result).toJson(QJsonDocument::Indented);
+        return ExitOk;
+    }
+    m_out << "Mouse: " << device << '\n';
+    m_out << "Onboard profiles (slot: name):\n";
+    for (int slot = 0; slot < names.size(); ++slot)
+        m_out << (slot == activeSlot ? "* " : "  ") << slot << ": " << names[slot] << '\n';
+    return ExitOk;
+}
+
+int DeviceCommands::read(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 1))
+        return ExitUsageError;
+    const auto address = argument(invocation, 0, 0, MaxAddress, "address");
+    if (!address)
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    const auto value = OrvexAction::readByteChecked(std::uint16_t(*address));
+    if (!value)
+        return deviceFailure(QStringLiteral("read"));
+    if (invocation.json)
+        m_out << QJsonDocument(QJsonObject{{QStringLiteral("address"), *address},
+                                           {QStringLiteral("value"), int(*value)}})
+                     .toJson(QJsonDocument::Compact)
+              << '\n';
+    else
+        m_out << hexByte(*value) << '\n';
+    return ExitOk;
+}
+
+int DeviceCommands::write(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 2))
+        return ExitUsageError;
+    const auto address = argument(invocation, 0, 0, MaxAddress, "address");
+    const auto value = address ? argument(invocation, 1, 0, MaxByte, "value") : std::nullopt;
+    if (!value)
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    if (!OrvexAction::writeByteChecked(std::uint16_t(*address), std::uint8_t(*value)))
+        return deviceFailure(QStringLiteral("write"));
+    return ExitOk;
+}
+
+int DeviceCommands::select(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 1))
+        return ExitUsageError;
+    const auto slot = argument(invocation, 0, 0, fwmem::ProfileCount - 1, "slot");
+    if (!slot)
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    const bool written = OrvexAction::writeByteChecked(
+        fwmem::ActiveProfile, std::uint8_t(fwmem::ActiveProfileMark | *slot));
+    if (!written || !OrvexAction::selectProfileChecked(*slot))
+        return deviceFailure(QStringLiteral("select"));
+    return ExitOk;
+}
+
+int DeviceCommands::reload(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 0))
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    return OrvexAction::reloadChecked() ? ExitOk : deviceFailure(QStringLiteral("reload"));
+}
+
+int DeviceCommands::reset(const CtlInvocation &invocation)
+{
+    if (!expectArguments(invocation, 0))
+        return ExitUsageError;
+    if (const int status = connect(invocation))
+        return status;
+    return OrvexAction::resetChecked() ? ExitOk : deviceFailure(QStringLiteral("reset"));
+}
+
+} // namespace orvex::ctl

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CtlInvocation.h"
+#include "DeviceCommands.h"
+
+#include "platform/WexLogger.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    orvex::WexLogger::applyEnvironment();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QString error;
+    const auto invocation = orvex::ctl::CtlInvocation::parse(app.arguments().mid(1), &error);
+    if (!invocation) {
+        err << "orvexctl: " << error << '\n';
+        return orvex::ctl::ExitUsageError;
+    }
+    if (invocation->command == QLatin1String("help")) {
+        out << orvex::ctl::CtlInvocation::usage();
+        return orvex::ctl::ExitOk;
+    }
+    return orvex::ctl::DeviceCommands(out, err).run(*invocation);
+}
