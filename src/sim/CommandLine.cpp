@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandLine.h"
+
+#include "MemoryImageFile.h"
+#include "PersonEvent.h"
+#include "SendCommand.h"
+#include "ServeCommand.h"
+
+#include "device/VirtualMouseProtocol.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace orvex::sim {
+
+namespace {
+
+const QLatin1String ProgramName("orvex-virtual-mouse");
+const QLatin1String CommandServe("serve");
+const QLatin1String CommandSend("send");
+
+QString description()
+{
+    return QStringLiteral(
+               "The mouse's firmware as a program: configuration memory, commands, input reports.\n"
+               "\n"
+               "  serve [--socket PATH] [--memory FILE] [--trace FILE]\n"
+               "      run the virtual mouse until SIGTERM or SIGINT\n"
+               "  send [--socket PATH] EVENT\n"
+               "      act as a person using the mouse; EVENT is %1\n"
+               "\n"
+               "The socket defaults to %2.")
+        .arg(PersonEvent::forms(), vmouse::defaultSocketPath());
+}
+
+} // namespace
+
+int CommandLine::run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("serve or send"),
+                                 QStringLiteral("serve|send [EVENT]"));
+    const QCommandLineOption socket(QStringLiteral("socket"),
+                                    QStringLiteral("The virtual mouse's socket."),
+                                    QStringLiteral("PATH"), vmouse::defaultSocketPath());
+    const QCommandLineOption memory(QStringLiteral("memory"),
+                                    QStringLiteral("serve: the file that keeps the memory image "
+                                                   "(default %1).")
+                                        .arg(MemoryImageFile::defaultPath()),
+                                    QStringLiteral("FILE"), MemoryImageFile::defaultPath());
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("serve: write one line per report to FILE."),
+                                   QStringLiteral("FILE"));
+    parser.addOptions({socket, memory, trace});
+
+    if (!parser.parse(arguments))
+        return fail(ExitUsage, parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(ExitOk);
+
+    QStringList words = parser.positionalArguments();
+    const QString command = words.isEmpty() ? QString() : words.takeFirst();
+    QString message;
+    if (command == CommandServe) {
+        if (!words.isEmpty())
+            return fail(ExitUsage, QStringLiteral("serve takes no arguments besides its options"));
+        const ServeCommand::Options options{parser.value(socket), parser.value(memory),
+                                            parser.value(trace)};
+        const int status = ServeCommand::run(options, &message);
+        return status == ExitOk ? status : fail(status, message);
+    }
+    if (command == CommandSend) {
+        if (parser.isSet(memory) || parser.isSet(trace))
+            return fail(ExitUsage, QStringLiteral("--memory and --trace belong to serve"));
+        const std::optional<PersonEvent> event = PersonEvent::parse(words, &message);
+        if (!event)
+            return fail(ExitUsage, message);
+        return SendCommand::run(parser.value(socket), *event, &message) ? ExitOk
+                                                                        : fail(ExitFailed, message);
+    }
+    return fail(
+        ExitUsage,
+        command.isEmpty()
+            ? QStringLiteral("missing command: use serve or send (see --help)")
+            : QStringLiteral("unknown command '%1': use serve or send (see --help)").arg(command));
+}
+
+int CommandLine::fail(int status, const QString &message)
+{
+    QTextStream(stderr) << ProgramName << ": " << message << Qt::endl;
+    return status;
+}
+
+} // namespace orvex::sim

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "device/Transport.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+namespace orvex::sim {
+
+// Reports as text: eight two-digit hexadecimal fields separated by single
+// spaces, "DE 23 AB 01 00 00 00 00" (upper case when written, either case read).
+class ReportText
+{
+public:
+    static QByteArray format(const Report &report);
+    // Exactly eight fields of exactly two hexadecimal digits each.
+    static std::optional<Report> parse(const QList<QByteArray> &fields);
+};
+
+} // namespace orvex::sim
