@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VirtualMouseProcess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <csignal>
+
+namespace orvex::test {
+
+namespace {
+constexpr int StartTimeoutMs = 10000;
+constexpr int StopTimeoutMs = 10000;
+constexpr int PollIntervalMs = 10;
+
+bool accepts(const QString &socketPath)
+{
+    QLocalSocket probe;
+    probe.connectToServer(socketPath);
+    const bool connected = probe.waitForConnected(PollIntervalMs * 10);
+    probe.abort();
+    return connected;
+}
+} // namespace
+
+VirtualMouseProcess::VirtualMouseProcess(const QString &folder)
+    : socketPath(folder + QStringLiteral("/mouse.sock")),
+      memoryPath(folder + QStringLiteral("/memory.bin")),
+      tracePath(folder + QStringLiteral("/trace.txt"))
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+}
+
+VirtualMouseProcess::~VirtualMouseProcess()
+{
+    if (m_process.state() != QProcess::NotRunning)
+        kill();
+}
+
+bool VirtualMouseProcess::start()
+{
+    m_process.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
+                    {QStringLiteral("serve"), QStringLiteral("--socket"), socketPath,
+                     QStringLiteral("--memory"), memoryPath, QStringLiteral("--trace"), tracePath});
+    if (!m_process.waitForStarted())
+        return false;
+    const QDeadlineTimer deadline(StartTimeoutMs);
+    while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
+        if (accepts(socketPath))
+            return true;
+        QThread::msleep(PollIntervalMs);
+    }
+    return false;
+}
+
+bool VirtualMouseProcess::stop(int signalNumber)
+{
+    ::kill(pid_t(m_process.processId()), signalNumber);
+    return m_process.waitForFinished(StopTimeoutMs) &&
+           m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+}
+
+void VirtualMouseProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(StopTimeoutMs);
+}
+
+int VirtualMouseProcess::send(const QStringList &words, QString *errorOutput) const
+{
+    QProcess sender;
+    sender.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
+                 QStringList{QStringLiteral("send"), QStringLiteral("--socket"), socketPath} +
+                     words);
+    sender.waitForFinished(StopTimeoutMs);
+    if (errorOutput)
+        *errorOutput = QString::fromUtf8(sender.readAllStandardError());
+    return sender.exitStatus() == QProcess::NormalExit ? sender.exitCode() : -1;
+}
+
+QStringList VirtualMouseProcess::traceLines() const
+{
+    QFile file(tracePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, PollIntervalMs);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+} // namespace orvex::test

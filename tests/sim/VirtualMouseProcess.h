@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace orvex::test {
+
+// The built orvex-virtual-mouse serving in a folder of its own: socket,
+// memory file and trace file live there.
+class VirtualMouseProcess
+{
+public:
+    explicit VirtualMouseProcess(const QString &folder);
+    ~VirtualMouseProcess();
+
+    // Starts `serve` and waits until the socket accepts connections.
+    bool start();
+    // Sends `signalNumber` and waits for the end; true for a clean exit 0.
+    bool stop(int signalNumber);
+    // Ends it without giving it a chance to save anything.
+    void kill();
+
+    // Runs `orvex-virtual-mouse send --socket <socket> words...`.
+    int send(const QStringList &words, QString *errorOutput = nullptr) const;
+    // The trace as written so far, one entry per line.
+    QStringList traceLines() const;
+
+    QString socketPath;
+    QString memoryPath;
+    QString tracePath;
+
+private:
+    QProcess m_process;
+};
+
+// Runs the event loop until `condition` holds or `timeoutMs` has passed.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 5000);
+
+} // namespace orvex::test

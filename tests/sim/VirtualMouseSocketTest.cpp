@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VirtualMouseProcess.h"
+
+#include "TestEnvironment.h"
+
+#include "device/SocketTransport.h"
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <vector>
+
+using orvex::Report;
+using orvex::SocketTransport;
+using orvex::test::VirtualMouseProcess;
+using orvex::test::waitUntil;
+
+namespace {
+
+Report writeReport(int address, int data)
+{
+    return {0xDE, std::uint8_t(address), std::uint8_t(data), std::uint8_t(address >> 8), 0, 0, 0,
+            0};
+}
+
+const Report Reload{0xC4, 0x00, 0, 0, 0, 0, 0, 0};
+
+// The byte at `address` through a read request and a GET; -1 when either failed.
+int readByte(SocketTransport &transport, int address)
+{
+    Report answer{};
+    const Report request{0xDF, std::uint8_t(address), 0, std::uint8_t(address >> 8), 0, 0, 0, 0};
+    if (!transport.sendFeatureReport(request) || !transport.getFeatureReport(answer))
+        return -1;
+    return answer[1];
+}
+
+class VirtualMouseSocketTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(mouse.start()); }
+
+    VirtualMouseProcess mouse{orvex::test::freshFolder(QStringLiteral("vmouse"))};
+};
+
+} // namespace
+
+TEST_F(VirtualMouseSocketTest, ReportsRoundTripAndEachOneIsTraced)
+{
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    ASSERT_TRUE(transport.sendFeatureReport(writeReport(0x0123, 0xAB)));
+    EXPECT_EQ(readByte(transport, 0x0123), 0xAB);
+    EXPECT_EQ(readByte(transport, 0x3B40), 7); // length of "Shooter"
+    ASSERT_EQ(mouse.send({QStringLiteral("dpi-up")}), 0);
+
+    // The trace is complete while the virtual mouse still runs.
+    const QStringList lines = mouse.traceLines();
+    const QRegularExpression format(
+        QStringLiteral("^\\d+\\.\\d{3} (SET|GET|IN) [0-9A-F]{2}( [0-9A-F]{2}){7}$"));
+    double previous = 0;
+    for (const QString &line : lines) {
+        EXPECT_TRUE(format.match(line).hasMatch()) << line.toStdString();
+        const double at = line.section(QLatin1Char(' '), 0, 0).toDouble();
+        EXPECT_GE(at, previous);
+        previous = at;
+    }
+    QStringList reports;
+    for (const QString &line : lines)
+        reports << line.section(QLatin1Char(' '), 1);
+    EXPECT_EQ(reports, (QStringList{QStringLiteral("SET DE 23 AB 01 00 00 00 00"),
+                                    QStringLiteral("SET DF 23 00 01 00 00 00 00"),
+                                    QStringLiteral("GET DF AB 23 01 00 00 00 00"),
+                                    QStringLiteral("SET DF 40 00 3B 00 00 00 00"),
+                                    QStringLiteral("GET DF 07 40 3B 00 00 00 00"),
+                                    QStringLiteral("IN A4 02 02 30 30 00 00 00")}));
+}
+
+TEST_F(VirtualMouseSocketTest, AppliedMemorySurvivesRestartsButPendingWritesDoNot)
+{
+    {
+        SocketTransport transport(mouse.socketPath);
+        ASSERT_TRUE(transport.open());
+        transport.sendFeatureReport(writeReport(0x0300, 0x42));
+        transport.sendFeatureReport(Reload);
+        transport.sendFeatureReport(writeReport(0x0301, 0x43));
+    }
+    ASSERT_TRUE(mouse.stop(SIGTERM));
+    ASSERT_TRUE(mouse.start());
+    {
+        SocketTransport transport(mouse.socketPath);
+        ASSERT_TRUE(transport.open());
+        EXPECT_EQ(readByte(transport, 0x0300), 0x42);
+        EXPECT_EQ(readByte(transport, 0x0301), 0x00);
+    }
+
+    // A change made on the mouse is stored at once: it survives even a kill,
+    // and the socket file the killed server left behind does not stop the next.
+    ASSERT_EQ(mouse.send({QStringLiteral("profile"), QStringLiteral("3")}), 0);
+    mouse.kill();
+    ASSERT_TRUE(mouse.start());
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    EXPECT_EQ(readByte(transport, 0x008C), 0x53);
+}
+
+TEST_F(VirtualMouseSocketTest, InterruptWritesTheImageEvenWhenNothingWasApplied)
+{
+    ASSERT_FALSE(QFile::exists(mouse.memoryPath));
+    ASSERT_TRUE(mouse.stop(SIGINT));
+    QFile file(mouse.memoryPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray image = file.readAll();
+    ASSERT_EQ(image.size(), 0x4000);
+    EXPECT_EQ(std::uint8_t(image[0x008C]), 0x50);
+    EXPECT_EQ(image[0x3B00], 8); // "Everyday"
+}
+
+TEST_F(VirtualMouseSocketTest, ListenersHearPersonEventsAndUnplugStopsReports)
+{
+    std::vector<SocketTransport::Event> events;
+    SocketTransport::EventListener listener(mouse.socketPath);
+    listener.start([&events](const SocketTransport::Event &event) { events.push_back(event); });
+    ASSERT_TRUE(waitUntil([&] { return listener.isListening(); }));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, SocketTransport::Event::Kind::Plug);
+
+    ASSERT_EQ(mouse.send({QStringLiteral("profile")}), 0);
+    ASSERT_TRUE(waitUntil([&] { return events.size() == 2; }));
+    EXPECT_EQ(events[1].kind, SocketTransport::Event::Kind::Input);
+    EXPECT_EQ(events[1].report, (Report{0xA4, 0x01, 0x10, 0, 0, 0, 0, 0}));
+
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    ASSERT_EQ(mouse.send({QStringLiteral("unplug")}), 0);
+    ASSERT_TRUE(waitUntil([&] { return events.size() == 3; }));
+    EXPECT_EQ(events[2].kind, SocketTransport::Event::Kind::Unplug);
+    Report answer{};
+    EXPECT_FALSE(transport.isPresent());
+    EXPECT_FALSE(transport.sendFeatureReport(writeReport(0x0123, 0xAB)));
+    EXPECT_FALSE(transport.getFeatureReport(answer));
+    QString error;
+    EXPECT_EQ(mouse.send({QStringLiteral("dpi-up")}, &error), 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("unplugged"))) << error.toStdString();
+
+    ASSERT_EQ(mouse.send({QStringLiteral("plug")}), 0);
+    ASSERT_TRUE(waitUntil([&] { return events.size() == 4; }));
+    EXPECT_EQ(events[3].kind, SocketTransport::Event::Kind::Plug);
+    EXPECT_TRUE(transport.sendFeatureReport(writeReport(0x0123, 0xAB)));
+}
+
+TEST_F(VirtualMouseSocketTest, MalformedOrOverlongInputDropsOnlyThatClient)
+{
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    SocketTransport::EventListener listener(mouse.socketPath);
+    listener.start({});
+    ASSERT_TRUE(waitUntil([&] { return listener.isListening(); }));
+
+    const QList<QByteArray> offences = {"SET DE 23\n", "SET DE 23 AB 01 00 00 00 0G\n",
+                                        "GET DATA\n", "HELLO\n", QByteArray(400, 'S')};
+    for (const QByteArray &offence : offences) {
+        QLocalSocket rude;
+        rude.connectToServer(mouse.socketPath);
+        ASSERT_TRUE(rude.waitForConnected(1000));
+        rude.write(offence);
+        rude.flush();
+        EXPECT_TRUE(waitUntil([&] { return rude.state() == QLocalSocket::UnconnectedState; }))
+            << offence.left(40).toStdString();
+        EXPECT_TRUE(transport.sendFeatureReport(writeReport(0x0123, 0xAB)));
+    }
+    EXPECT_TRUE(listener.isListening());
+}
+
+TEST_F(VirtualMouseSocketTest, TransportReconnectsWhenTheVirtualMouseRestarts)
+{
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    ASSERT_TRUE(transport.sendFeatureReport(Reload));
+    ASSERT_TRUE(mouse.stop(SIGTERM));
+    EXPECT_FALSE(transport.sendFeatureReport(Reload));
+    EXPECT_FALSE(transport.isPresent());
+    ASSERT_TRUE(mouse.start());
+    EXPECT_TRUE(transport.sendFeatureReport(Reload));
+}
+
+TEST_F(VirtualMouseSocketTest, SendExplainsBadEventsAndAMissingServer)
+{
+    for (const QStringList &words : {QStringList{QStringLiteral("dpi-sideways")},
+                                     QStringList{QStringLiteral("profile"), QStringLiteral("5")},
+                                     QStringList{QStringLiteral("button")}, QStringList{}}) {
+        QString error;
+        EXPECT_EQ(mouse.send(words, &error), 2) << words.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << error.toStdString();
+    }
+    ASSERT_TRUE(mouse.stop(SIGTERM));
+    QString error;
+    EXPECT_EQ(mouse.send({QStringLiteral("plug")}, &error), 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("no virtual mouse"))) << error.toStdString();
+}
