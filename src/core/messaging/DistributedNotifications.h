@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDBusMessage>
+#include <QObject>
+#include <QSet>
+#include <QVariantMap>
+
+namespace orvex {
+
+// System-wide notifications between the suite's programs: D-Bus session-bus
+// signals on path /com/kelto/orvex, interface com.kelto.orvex, with the
+// arguments (s object, a{sv} userInfo) whose values are int32 or boolean.
+//
+// Without a session bus the programs still run: posts are lost, as they are
+// when no program listens. Signals of the wrong shape are dropped, and so are
+// userInfo values of other types, so a peer can never make us act on garbage.
+class DistributedNotifications : public QObject
+{
+    Q_OBJECT
+public:
+    static DistributedNotifications *shared();
+
+    // Answers whether the signal was handed to the bus.
+    static bool post(const QString &name, const QString &object, const QVariantMap &userInfo = {});
+    // Starts delivering the signal `name` through received(); answers false
+    // when there is no session bus.
+    bool observe(const QString &name);
+
+    // Checks a received signal; answers false for one to be dropped.
+    static bool accept(const QDBusMessage &message, QString *object, QVariantMap *userInfo);
+
+Q_SIGNALS:
+    void received(const QString &name, const QString &object, const QVariantMap &userInfo);
+
+private Q_SLOTS:
+    void deliver(const QDBusMessage &message);
+
+private:
+    DistributedNotifications() = default;
+    QSet<QString> m_observed;
+};
+
+} // namespace orvex
