@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CtlInvocation.h"
+
+#include "TestEnvironment.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using orvex::ctl::CtlInvocation;
+
+namespace {
+
+struct Result
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+// orvexctl against a virtual mouse served over its socket, as a user runs it.
+class OrvexctlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = orvex::test::freshFolder(QStringLiteral("ctl"));
+        socket = folder + QStringLiteral("/mouse.sock");
+        trace = folder + QStringLiteral("/trace.txt");
+        server.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
+                     {QStringLiteral("serve"), QStringLiteral("--socket"), socket,
+                      QStringLiteral("--memory"), folder + QStringLiteral("/memory.bin"),
+                      QStringLiteral("--trace"), trace});
+        ASSERT_TRUE(server.waitForStarted());
+        for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
+            QThread::msleep(20);
+        ASSERT_TRUE(QFile::exists(socket));
+    }
+
+    void TearDown() override
+    {
+        server.terminate();
+        server.waitForFinished();
+    }
+
+    Result ctl(QStringList arguments)
+    {
+        arguments.prepend(QStringLiteral("sim:") + socket);
+        arguments.prepend(QStringLiteral("--device"));
+        QProcess process;
+        process.start(QStringLiteral(ORVEXCTL_PATH), arguments);
+        process.waitForFinished(30000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // Trace lines as (milliseconds, direction, bytes).
+    QList<std::tuple<double, QString, QString>> traceLines()
+    {
+        QFile file(trace);
+        file.open(QIODevice::ReadOnly);
+        QList<std::tuple<double, QString, QString>> lines;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (line.isEmpty())
+                continue;
+            const QString text = QString::fromLatin1(line);
+            const QStringList fields = text.split(QLatin1Char(' '));
+            lines.append({fields[0].toDouble(), fields[1], text.section(QLatin1Char(' '), 2)});
+        }
+        return lines;
+    }
+
+    QString folder;
+    QString socket;
+    QString trace;
+    QProcess server;
+};
+
+} // namespace
+
+TEST_F(OrvexctlTest, WriteReadAndSelectShowTheirReportsInTheTrace)
+{
+    EXPECT_EQ(
+        ctl({QStringLiteral("write"), QStringLiteral("0x0123"), QStringLiteral("0xAB")}).status, 0);
+    EXPECT_EQ(
+        ctl({QStringLiteral("write"), QStringLiteral("0x3B40"), QStringLiteral("171")}).status, 0);
+    const Result read = ctl({QStringLiteral("read"), QStringLiteral("0x3B40")});
+    EXPECT_EQ(read.status, 0) << read.err.toStdString();
+    EXPECT_EQ(read.out, QStringLiteral("0xAB\n"));
+    EXPECT_EQ(ctl({QStringLiteral("select"), QStringLiteral("2")}).status, 0);
+
+    const auto lines = traceLines();
+    QStringList sets;
+    for (const auto &[ms, direction, bytes] : lines)
+        sets << direction + QLatin1Char(' ') + bytes;
+    const int write = int(sets.indexOf(QStringLiteral("SET DE 23 AB 01 00 00 00 00")));
+    const int request = int(sets.indexOf(QStringLiteral("SET DF 40 00 3B 00 00 00 00")));
+    const int select = int(sets.indexOf(QStringLiteral("SET DE 8C 52 00 00 00 00 00")));
+    ASSERT_GE(write, 0);
+    ASSERT_GT(request, write);
+    EXPECT_TRUE(sets[request + 1].startsWith(QStringLiteral("GET DF AB")));
+    ASSERT_GT(select, request);
+    EXPECT_EQ(sets[select + 1], QStringLiteral("SET C4 07 02 00 00 00 00 00"));
+
+    // Requests of one process are at least 30 ms apart.
+    const double writeAt = std::get<0>(lines[select]);
+    const double selectAt = std::get<0>(lines[select + 1]);
+    EXPECT_GE(selectAt - writeAt, 30.0 - 0.5);
+}
+
+TEST_F(OrvexctlTest, InfoListsTheOnboardProfiles)
+{
+    const Result info = ctl({QStringLiteral("info")});
+    ASSERT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("* 0: Everyday"))) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("  4: Media")));
+}
+
+TEST_F(OrvexctlTest, AbsentMouseAndBadArgumentsFailWithOneLine)
+{
+    QProcess::execute(
+        QStringLiteral(VIRTUAL_MOUSE_PATH),
+        {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("unplug")});
+    const Result unplugged = ctl({QStringLiteral("read"), QStringLiteral("0")});
+    EXPECT_EQ(unplugged.status, 1);
+    EXPECT_EQ(unplugged.err.count(QLatin1Char('\n')), 1) << unplugged.err.toStdString();
+
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("read")},
+          QStringList{QStringLiteral("read"), QStringLiteral("0x10000")},
+          QStringList{QStringLiteral("write"), QStringLiteral("1"), QStringLiteral("256")},
+          QStringList{QStringLiteral("select"), QStringLiteral("5")},
+          QStringList{QStringLiteral("frobnicate")}}) {
+        const Result result = ctl(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+    }
+}
+
+TEST(CtlInvocation, NumbersAndOptions)
+{
+    EXPECT_EQ(CtlInvocation::number(QStringLiteral("0x3B40"), 0, 0xFFFF), 0x3B40);
+    EXPECT_EQ(CtlInvocation::number(QStringLiteral("171"), 0, 255), 171);
+    EXPECT_FALSE(CtlInvocation::number(QStringLiteral("0x"), 0, 255));
+    EXPECT_FALSE(CtlInvocation::number(QStringLiteral("12a"), 0, 255));
+    EXPECT_FALSE(CtlInvocation::number(QStringLiteral("-1"), 0, 255));
+
+    QString error;
+    auto parsed = CtlInvocation::parse({QStringLiteral("--device=sim:/s"), QStringLiteral("read"),
+                                        QStringLiteral("5"), QStringLiteral("--json")},
+                                       &error);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->device, QStringLiteral("sim:/s"));
+    EXPECT_TRUE(parsed->json);
+    EXPECT_EQ(parsed->arguments, QStringList{QStringLiteral("5")});
+    EXPECT_FALSE(CtlInvocation::parse({QStringLiteral("--device")}, &error));
+    EXPECT_FALSE(CtlInvocation::parse({}, &error));
+}
