@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <thread>
 #include <vector>
 
 using orvex::Report;
@@ -186,6 +188,27 @@ TEST_F(VirtualMouseSocketTest, TransportReconnectsWhenTheVirtualMouseRestarts)
     EXPECT_FALSE(transport.isPresent());
     ASSERT_TRUE(mouse.start());
     EXPECT_TRUE(transport.sendFeatureReport(Reload));
+}
+
+// Transfers run on a new worker thread each; one transport serves them all.
+TEST_F(VirtualMouseSocketTest, TransportWorksFromOneWorkerThreadAfterAnother)
+{
+    SocketTransport transport(mouse.socketPath);
+    ASSERT_TRUE(transport.open());
+    int readBack = -1;
+    const auto transfer = [&](int value) {
+        transport.sendFeatureReport(writeReport(0x0400, value));
+        readBack = readByte(transport, 0x0400);
+    };
+    std::thread([&] { transfer(0x11); }).join();
+    EXPECT_EQ(readBack, 0x11);
+    QThread *qtWorker = QThread::create([&] { transfer(0x22); });
+    qtWorker->start();
+    ASSERT_TRUE(qtWorker->wait(10000));
+    delete qtWorker;
+    EXPECT_EQ(readBack, 0x22);
+    transfer(0x33);
+    EXPECT_EQ(readBack, 0x33);
 }
 
 TEST_F(VirtualMouseSocketTest, SendExplainsBadEventsAndAMissingServer)
