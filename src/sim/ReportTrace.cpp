@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportTrace.h"
 
-#include "ReportText.h"
+#include "device/ReportText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "FirmwareModel.h"
 #include "PersonEvent.h"
-#include "ReportText.h"
+#include "device/ReportText.h"
 
 #include "device/VirtualMouseProtocol.h"
 

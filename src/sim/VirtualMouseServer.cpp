@@ -3,7 +3,7 @@
 
 #include "ClientConnection.h"
 #include "FirmwareModel.h"
-#include "ReportText.h"
+#include "device/ReportText.h"
 
 #include "device/VirtualMouseProtocol.h"
 #include "platform/WexLogger.h"

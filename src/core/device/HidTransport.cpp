@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/HidTransport.h"
 
+#include "device/ReportText.h"
+
 #include "platform/WexLogger.h"
 
 #include <hidapi.h>
@@ -14,13 +16,6 @@ namespace {
 QString fromLibrary(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
-}
-
-// "DE 23 AB 01 00 00 00 00", the form report traces use everywhere.
-QString hexBytes(const Report &report)
-{
-    const QByteArray bytes(reinterpret_cast<const char *>(report.data()), qsizetype(report.size()));
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 QString hexId(std::uint16_t id)
@@ -84,7 +79,7 @@ bool HidTransport::sendFeatureReport(const Report &report)
         return false;
     Buffer buffer{ReportId};
     std::copy(report.begin(), report.end(), buffer.begin() + 1);
-    ORVEX_TRACE(QStringLiteral("SET %1").arg(hexBytes(report)));
+    ORVEX_TRACE(QStringLiteral("SET %1").arg(QString::fromLatin1(ReportText::format(report))));
     const int result = api_.sendFeatureReport(device_, buffer.data(), buffer.size());
     if (result != int(buffer.size())) {
         failTransfer("SET", result);
@@ -104,7 +99,7 @@ bool HidTransport::getFeatureReport(Report &report)
         return false;
     }
     std::copy(buffer.begin() + 1, buffer.end(), report.begin());
-    ORVEX_TRACE(QStringLiteral("GET %1").arg(hexBytes(report)));
+    ORVEX_TRACE(QStringLiteral("GET %1").arg(QString::fromLatin1(ReportText::format(report))));
     return true;
 }
 

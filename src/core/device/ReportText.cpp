@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReportText.h"
+#include "device/ReportText.h"
 
-namespace orvex::sim {
+namespace orvex {
 
 namespace {
 constexpr int DigitsPerByte = 2;
@@ -37,4 +37,4 @@ std::optional<Report> ReportText::parse(const QList<QByteArray> &fields)
     return report;
 }
 
-} // namespace orvex::sim
+} // namespace orvex

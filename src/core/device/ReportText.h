@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace orvex::sim {
+namespace orvex {
 
 // Reports as text: eight two-digit hexadecimal fields separated by single
 // spaces, "DE 23 AB 01 00 00 00 00" (upper case when written, either case read).
@@ -20,4 +20,4 @@ public:
     static std::optional<Report> parse(const QList<QByteArray> &fields);
 };
 
-} // namespace orvex::sim
+} // namespace orvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/SocketTransport.h"
 
+#include "device/ReportText.h"
 #include "device/VirtualMouseProtocol.h"
 #include "platform/WexLogger.h"
 
@@ -27,30 +28,16 @@ constexpr char FieldSeparator = ' ';
 
 QByteArray reportLine(const char *command, const Report &report)
 {
-    QByteArray line(command);
-    for (std::uint8_t byte : report) {
-        line += FieldSeparator;
-        line += QByteArray::number(byte, 16).rightJustified(2, '0').toUpper();
-    }
-    return line;
+    return QByteArray(command) + FieldSeparator + ReportText::format(report);
 }
 
 // "<keyword> b0 .. b7" -> the eight bytes; anything else -> nothing.
 std::optional<Report> parseReportLine(const QByteArray &line, const char *keyword)
 {
-    const QList<QByteArray> fields = line.split(FieldSeparator);
-    if (fields.size() != 1 + int(Report().size()) || fields.first() != keyword)
+    QList<QByteArray> fields = line.split(FieldSeparator);
+    if (fields.isEmpty() || fields.takeFirst() != keyword)
         return std::nullopt;
-    Report report{};
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        const QByteArray &field = fields.at(qsizetype(i) + 1);
-        bool ok = false;
-        const uint value = field.toUInt(&ok, 16);
-        if (!ok || field.size() != 2 || value > 0xFF)
-            return std::nullopt;
-        report[i] = std::uint8_t(value);
-    }
-    return report;
+    return ReportText::parse(fields);
 }
 
 int remainingMs(const QElapsedTimer &timer, int budgetMs)

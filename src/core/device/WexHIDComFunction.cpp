@@ -2,10 +2,10 @@
 #include "device/WexHIDComFunction.h"
 
 #include "device/DeviceSelector.h"
+#include "device/ReportText.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
-#include <QStringList>
 
 #include <algorithm>
 #include <cstring>
@@ -16,10 +16,7 @@ namespace {
 
 QString hexBytes(const Report &report)
 {
-    QStringList bytes;
-    for (std::uint8_t b : report)
-        bytes << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-    return bytes.join(QLatin1Char(' '));
+    return QString::fromLatin1(ReportText::format(report));
 }
 
 bool isFeatureRequest(const DeviceRequest &request)
