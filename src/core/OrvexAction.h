@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/Catalogue.h"
 #include "device/DeviceLink.h"
 #include "device/MemoryMap.h"
 #include "platform/UserDataFolder.h"
@@ -9,7 +10,7 @@ namespace orvex {
 
 // The toolbox the rest of the suite calls by name: one facade over the
 // subsystems' own classes, whose static operations it inherits.
-class OrvexAction : public DeviceLink, public MemoryMap, public UserDataFolder
+class OrvexAction : public DeviceLink, public MemoryMap, public UserDataFolder, public Catalogue
 {
 public:
     OrvexAction() = delete;
@@ -19,6 +20,7 @@ public:
     {
         DeviceLink::resetState();
         UserDataFolder::resetState();
+        Catalogue::resetState();
     }
 };
 

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace orvex {
+
+// The framework services the catalogue, the tooltips and the pages call by
+// name: logging set-up, folders, seeding user files from the shipped
+// resources, XML loading and attribute helpers, the number readers and the
+// system language. None of them raises; failures answer false, 0, an empty
+// document or a null string, and are logged where a person would look.
+class WexAction
+{
+public:
+    // Files larger than this are refused by the readers below: the shipped
+    // catalogue is about 20 KiB, so this is far beyond any real user file.
+    static constexpr qint64 MaxDocumentSize = 16 * 1024 * 1024;
+
+    // The log level of this run: ORVEX_LOG_LEVEL when set, else the default.
+    static void setLoggerTempLevel();
+    // Debug lines go to DebugLogName in the user data folder as well (YES)
+    // or no longer (NO). A log left over larger than MaxDebugLogSize is moved
+    // aside first, so the file never grows without bound across runs.
+    static void setLoggerHasFile(bool hasFile);
+    static constexpr char DebugLogName[] = "debug.log";
+    static constexpr qint64 MaxDebugLogSize = 1024 * 1024;
+
+    // Creates the folder with any missing parents; answers whether it exists.
+    static bool creatDirectoryPro(const QString &path);
+
+    // Makes sure `folder`/`fileName` exists: when it is missing, the shipped
+    // resource of that name is copied there (written aside, then renamed, and
+    // made writable by its owner). Answers whether the file is there now. An
+    // existing file is never replaced.
+    static bool checkAddCopyFileFromResourceWithPath(const QString &folder,
+                                                     const QString &fileName);
+
+    // The XML document in the file; an empty (null) document when the file is
+    // absent, unreadable, larger than MaxDocumentSize or not well-formed.
+    static QDomDocument loadXmlFromPath(const QString &path);
+    static QDomDocument loadXmlFromData(const QByteArray &data);
+
+    // The attribute `name` of `node`; a null string when absent.
+    static QString getNodeAtrValue(const QDomElement &node, const QString &name);
+    // The text of the first child element named `nodeName`; null when none.
+    static QString getNodeValue(const QDomElement &node, const QString &nodeName);
+
+    // Decimal reader: the leading integer of `text` (white space and a sign
+    // allowed before it). No digits, or a value outside int32, reads as 0.
+    static int getIntValue(QStringView text);
+    // Hexadecimal reader: the first number of a comma-separated list such as
+    // "0x01,0x10,0xff" (the "0x" prefix is optional). A number without hex
+    // digits, or above 0x7FFFFFFF, reads as 0.
+    static int getIntValueByHex(QStringView text);
+    // Every number of such a list, each read as above.
+    static QList<int> getIntListByHex(QStringView text);
+
+    // `text`, or the empty string for a null one.
+    static QString getNonullStr(const QString &text);
+
+    // The user's language as a code such as "en", "de", "pt-BR", "zh-Hans" or
+    // "zh-Hant", from LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG
+    // in that order; null when none is set or the locale is "C"/"POSIX", in
+    // which case LANGUAGE is ignored as well (the gettext rule).
+    static QString getSysLanName();
+    // The code of one locale name ("pt_BR.UTF-8" gives "pt-BR", "de_AT@euro"
+    // gives "de"); null for "C", "POSIX" or an empty name.
+    static QString languageCodeOfLocale(QStringView locale);
+
+    // Reads a whole file of at most `maxSize` bytes; false (and nothing read)
+    // when the file is missing, unreadable or larger.
+    static bool readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents);
+    // Writes `contents` atomically (aside, then renamed over `path`).
+    static bool writeFileAtomically(const QString &path, const QByteArray &contents);
+};
+
+} // namespace orvex
