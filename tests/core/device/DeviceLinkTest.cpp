@@ -1,66 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OrvexAction.h"
-#include "device/WexHIDComFunction.h"
-
-#include "FirmwareModel.h"
-#include "InProcessTransport.h"
-
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <memory>
-#include <mutex>
-#include <vector>
+#include "VirtualMouseFixture.h"
 
 using namespace orvex;
 using sim::ReportDirection;
+using test::TracedReport;
 
 namespace {
-
-struct TracedReport
+class DeviceLinkTest : public test::VirtualMouseFixture
 {
-    ReportDirection direction;
-    Report bytes;
-    std::chrono::steady_clock::time_point at;
 };
-
-// The command channel wired to an in-process virtual mouse whose reports are
-// recorded with their time.
-class DeviceLinkTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        OrvexAction::resetState();
-        model = std::make_shared<sim::FirmwareModel>();
-        model->setTraceSink([this](ReportDirection direction, const Report &bytes) {
-            std::lock_guard lock(mutex);
-            reports.push_back({direction, bytes, std::chrono::steady_clock::now()});
-        });
-        WexHIDComFunction::shareDeviceReq()->setTransport(
-            std::make_unique<sim::InProcessTransport>(model));
-        OrvexAction::sysDeviceReq = WexHIDComFunction::shareDeviceReq();
-    }
-    void TearDown() override { OrvexAction::resetState(); }
-
-    std::vector<TracedReport> traced()
-    {
-        std::lock_guard lock(mutex);
-        return reports;
-    }
-
-    std::shared_ptr<sim::FirmwareModel> model;
-    std::mutex mutex;
-    std::vector<TracedReport> reports;
-};
-
-Report bytes(std::initializer_list<std::uint8_t> values)
-{
-    Report report{};
-    std::copy(values.begin(), values.end(), report.begin());
-    return report;
-}
-
 } // namespace
 
 TEST_F(DeviceLinkTest, WriteReadAndSelectSendTheDocumentedReports)
@@ -111,7 +59,7 @@ TEST_F(DeviceLinkTest, RequestsAreAtLeastThePauseApart)
 
 TEST_F(DeviceLinkTest, AFailedReadIsNotPassedOffAsData)
 {
-    OrvexAction::setReportPause(std::chrono::milliseconds(0));
+    withoutPauses();
     EXPECT_TRUE(OrvexAction::readByteChecked(0x3B00).has_value());
     model->unplug();
     EXPECT_FALSE(OrvexAction::checkListenDev());
@@ -129,7 +77,7 @@ TEST_F(DeviceLinkTest, AFailedReadIsNotPassedOffAsData)
 TEST_F(DeviceLinkTest, NothingHappensBeforeListeningStarts)
 {
     OrvexAction::sysDeviceReq = nullptr;
-    OrvexAction::setReportPause(std::chrono::milliseconds(0));
+    withoutPauses();
     OrvexAction::setAdrrData(0xAB, 0x0123);
     OrvexAction::refreshDeviceData();
     EXPECT_EQ(OrvexAction::getAdrrDataWithAddr(0x0123), 0);
@@ -139,7 +87,7 @@ TEST_F(DeviceLinkTest, NothingHappensBeforeListeningStarts)
 
 TEST_F(DeviceLinkTest, MacroEventsAreWrittenAndAdvanceTheAddress)
 {
-    OrvexAction::setReportPause(std::chrono::milliseconds(0));
+    withoutPauses();
     std::uint16_t address = 0x1300;
     OrvexAction::setMacroKeyData(0, 0, &address);   // A down
     OrvexAction::setMacroKeyData(0, 1, &address);   // A up

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/SettingsTransfer.h"
+
+#include "device/DeviceLink.h"
+#include "device/FirmwareName.h"
+#include "device/MemoryMap.h"
+#include "device/TransferState.h"
+#include "platform/WexLogger.h"
+
+#include <QMutexLocker>
+
+#include <array>
+
+namespace orvex {
+
+namespace {
+
+constexpr int RateCodeShift = 3;
+constexpr std::uint8_t RateCodeMask = 0x03;
+constexpr std::uint8_t StageMask = 0x07;
+constexpr std::uint8_t ActiveProfileMask = 0x07;
+
+ORVEX_PROFILE &record()
+{
+    return TransferState::currSetProfile;
+}
+
+int slot()
+{
+    return TransferState::currSetProfileID;
+}
+
+std::uint16_t inBlock(std::uint16_t profile0Address)
+{
+    return MemoryMap::getOffsetAdrBy(profile0Address, slot());
+}
+
+std::uint16_t zoneAddress(int zone)
+{
+    return std::uint16_t(inBlock(fwmem::LedZones) + (zone + 1) % fwmem::LedZoneCount);
+}
+
+std::uint16_t nameSlot()
+{
+    return std::uint16_t(fwmem::NameSlots + fwmem::NameSlotSize * slot());
+}
+
+std::uint8_t performanceByte(const ORVEX_PROFILE &profile)
+{
+    return std::uint8_t(fwmem::PerformanceMark | ((3 - int(profile.poRate)) * 8) |
+                        int(profile.currSelectDPI));
+}
+
+// Reads every address or nothing.
+template <std::size_t N>
+std::optional<std::array<std::uint8_t, N>> readAll(const std::array<std::uint16_t, N> &addresses)
+{
+    std::array<std::uint8_t, N> bytes{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto value = DeviceLink::readByteChecked(addresses[i]);
+        if (!value)
+            return std::nullopt;
+        bytes[i] = *value;
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool SettingsTransfer::setColorToDevice()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const ORVEX_PROFILE &profile = record();
+    const std::uint8_t modeBits = profile.modeType == 1 ? fwmem::LedBattle : fwmem::LedNormal;
+    bool sent = true;
+    for (int zone = 0; zone < fwmem::LedZoneCount; ++zone) {
+        std::uint8_t value = fwmem::LedOff;
+        if (profile.islightOnArr[zone] != 0)
+            value = std::uint8_t(
+                MemoryMap::getColorIndex(int(profile.lightColorIndexArr[zone]) + 1) | modeBits);
+        sent = DeviceLink::writeByteChecked(zoneAddress(zone), value) && sent;
+    }
+    return DeviceLink::reloadChecked() && sent;
+}
+
+bool SettingsTransfer::getColorFromDevice()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const auto zones = readAll<3>({zoneAddress(0), zoneAddress(1), zoneAddress(2)});
+    if (!zones)
+        return false;
+    ORVEX_PROFILE &profile = record();
+    int mode = 0;
+    for (int zone = 0; zone < fwmem::LedZoneCount; ++zone) {
+        const std::uint8_t b = (*zones)[size_t(zone)];
+        const std::uint8_t modeBits = b & fwmem::LedModeMask;
+        if (modeBits == 0) {
+            profile.islightOnArr[zone] = 0;
+            continue;
+        }
+        profile.islightOnArr[zone] = 1;
+        if (modeBits == fwmem::LedBattle)
+            mode = 1;
+        else if (modeBits == fwmem::LedNormal)
+            mode = 0;
+        ORVEX_DEBUG(
+            QStringLiteral("Profile=%1  Color=%2").arg(slot()).arg(b & fwmem::LedColourMask));
+        const int paletteIndexPlusOne = MemoryMap::getColorIndex2(b & fwmem::LedColourMask);
+        profile.lightColorIndexArr[zone] =
+            paletteIndexPlusOne > 0 ? std::uint32_t(paletteIndexPlusOne - 1) : 0;
+    }
+    profile.modeType = std::uint32_t(mode);
+    return true;
+}
+
+bool SettingsTransfer::setSettingToDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const ORVEX_PROFILE &profile = record();
+    bool sent = DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(profile));
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
+        sent = DeviceLink::writeByteChecked(std::uint16_t(inBlock(fwmem::DpiX) + stage),
+                                            std::uint8_t(profile.xSensArr[stage])) &&
+               sent;
+    }
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
+        sent = DeviceLink::writeByteChecked(std::uint16_t(inBlock(fwmem::DpiY) + stage),
+                                            std::uint8_t(profile.ySensArr[stage])) &&
+               sent;
+    }
+    sent = DeviceLink::writeByteChecked(fwmem::LiftOff,
+                                        std::uint8_t(fwmem::LiftOffMark | profile.liftHeight)) &&
+           sent;
+    return DeviceLink::reloadChecked() && sent;
+}
+
+bool SettingsTransfer::setDPILevelToDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const bool sent =
+        DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(record()));
+    return DeviceLink::reloadChecked() && sent;
+}
+
+bool SettingsTransfer::getSettingFromDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    std::array<std::uint16_t, 10> addresses{};
+    addresses[0] = inBlock(fwmem::Performance);
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
+        addresses[size_t(1 + stage)] = std::uint16_t(inBlock(fwmem::DpiX) + stage);
+        addresses[size_t(5 + stage)] = std::uint16_t(inBlock(fwmem::DpiY) + stage);
+    }
+    addresses[9] = fwmem::LiftOff;
+    const auto bytes = readAll(addresses);
+    if (!bytes)
+        return false;
+    ORVEX_PROFILE &profile = record();
+    const std::uint8_t performance = (*bytes)[0];
+    profile.poRate = std::uint32_t(3 - ((performance >> RateCodeShift) & RateCodeMask));
+    profile.currSelectDPI = performance & StageMask;
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
+        profile.xSensArr[stage] = (*bytes)[size_t(1 + stage)];
+        profile.ySensArr[stage] = (*bytes)[size_t(5 + stage)];
+    }
+    profile.liftHeight = (*bytes)[9] & fwmem::LiftOffMask;
+    return true;
+}
+
+bool SettingsTransfer::setFWProfileName(const QString &name)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const QByteArray text = FirmwareName::encode(name);
+    const std::uint16_t base = nameSlot();
+    bool sent = DeviceLink::writeByteChecked(base, std::uint8_t(text.size()));
+    for (qsizetype k = 0; k < text.size(); ++k)
+        sent =
+            DeviceLink::writeByteChecked(std::uint16_t(base + 1 + 2 * k), std::uint8_t(text[k])) &&
+            sent;
+    return sent;
+}
+
+std::optional<QString> SettingsTransfer::readFWProfileName()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const std::uint16_t base = nameSlot();
+    const auto length = DeviceLink::readByteChecked(base);
+    if (!length)
+        return std::nullopt;
+    // A length past the slot can only be garbage; read no further than the slot holds.
+    const int count = std::min<int>(*length, fwmem::NameMaxLength);
+    QByteArray text;
+    for (int k = 0; k < count; ++k) {
+        const auto character = DeviceLink::readByteChecked(std::uint16_t(base + 1 + 2 * k));
+        if (!character)
+            return std::nullopt;
+        text += char(*character);
+    }
+    const QString name = QString::fromLatin1(text);
+    if (count > 0)
+        ORVEX_DEBUG(QStringLiteral("resultStr=%1").arg(name));
+    return name;
+}
+
+QString SettingsTransfer::getFWProfileName()
+{
+    return readFWProfileName().value_or(QString());
+}
+
+int SettingsTransfer::getFWProfile()
+{
+    return DeviceLink::getAdrrDataWithAddr(fwmem::ActiveProfile) & ActiveProfileMask;
+}
+
+} // namespace orvex
