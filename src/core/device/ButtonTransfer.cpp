@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/ButtonTransfer.h"
+
+#include "catalogue/Catalogue.h"
+#include "device/DeviceLink.h"
+#include "device/FirmwareFunctionTable.h"
+#include "device/MacroEncoder.h"
+#include "device/MemoryMap.h"
+#include "device/TransferState.h"
+#include "platform/WexLogger.h"
+
+#include <QMutexLocker>
+
+#include <array>
+
+namespace orvex {
+
+namespace {
+
+// FuncID values of functions that have no catalogue entry.
+constexpr std::uint32_t FuncMacro = 6;
+constexpr std::uint32_t FuncLauncher = 15;
+constexpr std::uint32_t FuncTKey = 239;
+constexpr std::uint32_t FuncPageUpWin = 240;
+constexpr std::uint32_t FuncPageDownWin = 241;
+constexpr int MacroIdParam = 2;
+constexpr int RepeatModeParam = 0;
+constexpr int RepeatCountParam = 1;
+constexpr int LengthHighShift = 8;
+constexpr int LengthNibbleShift = 4;
+constexpr std::uint8_t MacroTypeMask = 0x0F;
+
+int macroIndex(int profile, int slot)
+{
+    return fwmem::ButtonSlotCount * profile + slot;
+}
+
+std::uint16_t macroHeader(int profile, int slot)
+{
+    return std::uint16_t(fwmem::MacroHeaders + fwmem::MacroHeaderSize * macroIndex(profile, slot));
+}
+
+std::uint16_t macroData(int profile, int slot)
+{
+    return std::uint16_t(fwmem::MacroData + fwmem::MacroDataSize * macroIndex(profile, slot));
+}
+
+std::uint16_t classAddress(int slot)
+{
+    return std::uint16_t(
+        MemoryMap::getOffsetAdrBy(fwmem::ButtonClass, TransferState::currSetProfileID) + slot);
+}
+
+// Parameter bytes live 11 bytes after the class bytes, four per slot.
+std::uint16_t paramAddress(int slot, int k)
+{
+    return std::uint16_t(
+        MemoryMap::getOffsetAdrBy(fwmem::ButtonParams, TransferState::currSetProfileID) +
+        fwmem::ButtonParamCount * slot + k);
+}
+
+bool isMacro(const BTN_INFO &button)
+{
+    return button.FuncTableId == fwfunc::Macro;
+}
+
+bool writeButton(const BTN_INFO &button, int slot)
+{
+    bool sent = DeviceLink::writeByteChecked(classAddress(slot), std::uint8_t(button.FuncTableId));
+    for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
+        const std::uint32_t value =
+            isMacro(button) && k == MacroIdParam ? button.MacroID : button.KeyBit[k];
+        sent = DeviceLink::writeByteChecked(paramAddress(slot, k), std::uint8_t(value)) && sent;
+    }
+    return sent;
+}
+
+// Class and parameters of one slot, or nothing when a read failed.
+std::optional<BTN_INFO> readButton(const BTN_INFO &previous, int slot)
+{
+    BTN_INFO button = previous;
+    const auto functionClass = DeviceLink::readByteChecked(classAddress(slot));
+    if (!functionClass)
+        return std::nullopt;
+    button.FuncTableId = *functionClass;
+    for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
+        const auto value = DeviceLink::readByteChecked(paramAddress(slot, k));
+        if (!value)
+            return std::nullopt;
+        button.KeyBit[k] = *value;
+    }
+    button.btnType = std::uint32_t(MemoryMap::getBtnTypePro(int(button.FuncTableId)));
+    return button;
+}
+
+} // namespace
+
+bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo)
+{
+    const BTN_INFO &button = proInfo.btnInfo[btnIndex];
+    const int slot = MemoryMap::getBtnIndexBy(btnIndex);
+    const MacroInfoPtr macro = Catalogue::getMacroById(std::int32_t(button.MacroID));
+    if (!macro)
+        return true;
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const QByteArray data = MacroEncoder::encode(*macro);
+    const int count = int(data.size());
+    const int type = MemoryMap::getMacroType(int(button.KeyBit[RepeatModeParam]));
+    const std::uint16_t header = macroHeader(profile, slot);
+    const std::array<std::uint8_t, fwmem::MacroHeaderSize> headerBytes = {
+        std::uint8_t(count & 0xFF), fwmem::MacroHeaderMark,
+        std::uint8_t(button.KeyBit[RepeatCountParam]),
+        std::uint8_t((((count >> LengthHighShift) & 0xFF) << LengthNibbleShift) | type)};
+    bool sent = true;
+    for (int k = 0; k < fwmem::MacroHeaderSize; ++k)
+        sent =
+            DeviceLink::writeByteChecked(std::uint16_t(header + k), headerBytes[size_t(k)]) && sent;
+    const std::uint16_t start = macroData(profile, slot);
+    for (int k = 0; k < count; ++k)
+        sent =
+            DeviceLink::writeByteChecked(std::uint16_t(start + k), std::uint8_t(data[k])) && sent;
+    return sent;
+}
+
+bool ButtonTransfer::setBtnInfoToDevice()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const ORVEX_PROFILE &profile = TransferState::currSetProfile;
+    bool sent = true;
+    for (int i = 0; i < ButtonCount; ++i) {
+        const int slot = MemoryMap::getBtnIndexBy(i);
+        sent = writeButton(profile.btnInfo[i], slot) && sent;
+        if (isMacro(profile.btnInfo[i]))
+            sent = setMacroInfoToDevice(TransferState::currSetProfileID, i, profile) && sent;
+    }
+    return DeviceLink::reloadChecked() && sent;
+}
+
+bool ButtonTransfer::getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo)
+{
+    const std::uint16_t header = macroHeader(profile, MemoryMap::getBtnIndexBy(btnIndex));
+    const auto count = DeviceLink::readByteChecked(std::uint16_t(header + 2));
+    const auto typeByte =
+        count ? DeviceLink::readByteChecked(std::uint16_t(header + 3)) : std::nullopt;
+    if (!typeByte)
+        return false;
+    proInfo.btnInfo[btnIndex].KeyBit[RepeatModeParam] =
+        std::uint32_t(MemoryMap::getMacroType2(*typeByte & MacroTypeMask));
+    proInfo.btnInfo[btnIndex].KeyBit[RepeatCountParam] = *count;
+    return true;
+}
+
+std::uint32_t ButtonTransfer::functionIdFor(const BTN_INFO &button, std::uint32_t previous)
+{
+    if (isMacro(button))
+        return button.KeyBit[MacroIdParam] >= 1 ? FuncMacro : FuncTKey;
+    if (button.FuncTableId == fwfunc::Launcher)
+        return FuncLauncher;
+    if (button.FuncTableId == fwfunc::MouseButton && button.KeyBit[0] == fwfunc::MouseBack)
+        return FuncPageUpWin;
+    if (button.FuncTableId == fwfunc::MouseButton && button.KeyBit[0] == fwfunc::MouseForward)
+        return FuncPageDownWin;
+    const MenuInfoPtr entry = Catalogue::getSingleByBtnInfo(button);
+    return entry ? std::uint32_t(entry->functionID) : previous;
+}
+
+bool ButtonTransfer::getBtnInfoFromDevice()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    ORVEX_PROFILE read = TransferState::currSetProfile;
+    for (int i = 0; i < ButtonCount; ++i) {
+        const int slot = MemoryMap::getBtnIndexBy(i);
+        ORVEX_DEBUG(QStringLiteral("currBtnIndex %1").arg(i));
+        const auto button = readButton(read.btnInfo[i], slot);
+        if (!button)
+            return false;
+        ORVEX_DEBUG(QStringLiteral("FuncTableId %1").arg(button->FuncTableId));
+        BTN_INFO result = *button;
+        if (isMacro(result)) {
+            // The header repeats the mode and count the button table holds;
+            // the table's bytes are the ones kept.
+            ORVEX_PROFILE scratch = read;
+            if (!getMacroInfoFromDevice(TransferState::currSetProfileID, i, scratch))
+                return false;
+            result.MacroID = result.KeyBit[MacroIdParam];
+        }
+        result.FuncID = functionIdFor(result, read.btnInfo[i].FuncID);
+        read.btnInfo[i] = result;
+    }
+    TransferState::currSetProfile = read;
+    return true;
+}
+
+} // namespace orvex

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "profile/ProfileRecords.h"
+
+namespace orvex {
+
+// The eleven button assignments of onboard slot TransferState::currSetProfileID
+// and the macros they use, to and from TransferState::currSetProfile.
+// Writers answer whether every report went through; readers change the record
+// only when every byte arrived.
+class ButtonTransfer
+{
+public:
+    // Class and parameter bytes of every button, the macro of every macro
+    // button; then Reload.
+    static bool setBtnInfoToDevice();
+    // The macro of button `btnIndex` of `proInfo` into the macro area of
+    // (profile, the button's slot): header and data. No Reload. A macro id
+    // that names no macro writes nothing.
+    static bool setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo);
+    // Reads every button back and gives each its FuncID.
+    static bool getBtnInfoFromDevice();
+    // Repeat mode and count from the macro header of button `btnIndex`.
+    static bool getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo);
+
+    // The FuncID a button read back from the mouse shows: macro (6, or 239
+    // without a macro id), launcher (15), the two fixed mouse functions (240,
+    // 241), else the single-key catalogue entry with the same bytes; keeps
+    // `previous` when none matches.
+    static std::uint32_t functionIdFor(const BTN_INFO &button, std::uint32_t previous);
+};
+
+} // namespace orvex
