@@ -18,16 +18,6 @@ constexpr char SourcePath[] = ":/orvex/factory-profiles.json";
 constexpr int DpiUnit = 50;
 constexpr int MaxDpiValue = 255 * DpiUnit;
 
-// Keys of the "buttons" object, in profile button order.
-constexpr const char *ButtonKeys[ButtonCount] = {
-    "LeftClick", "MiddleClick", "RightClick", "Left2",    "Left3",   "Right4",
-    "Right5",    "DpiUp",       "DpiDown",    "DpiRight", "DpiLeft",
-};
-
-// Palette names in palette-index order.
-constexpr const char *PaletteNames[] = {"red",   "purple", "blue", "light-blue",
-                                        "white", "yellow", "green"};
-
 class SourceError
 {
 public:
@@ -38,7 +28,7 @@ public:
 void fillButtons(const QJsonObject &buttons, ORVEX_PROFILE &profile)
 {
     for (int i = 0; i < ButtonCount; ++i) {
-        const QString key = QLatin1String(ButtonKeys[i]);
+        const QString key = QLatin1String(ButtonKeyNames[i]);
         QString error;
         const auto function = FirmwareFunctionTable::parse(buttons.value(key).toString(), &error);
         if (!function)
@@ -66,8 +56,8 @@ void fillLighting(const QJsonObject &lighting, ORVEX_PROFILE &profile)
         if (!profile.islightOnArr[z])
             continue;
         int index = -1;
-        for (int c = 0; c < int(std::size(PaletteNames)); ++c) {
-            if (colour == QLatin1String(PaletteNames[c]))
+        for (int c = 0; c < PaletteColourCount; ++c) {
+            if (colour == QLatin1String(PaletteColourNames[c]))
                 index = c;
         }
         if (index < 0)

@@ -47,6 +47,18 @@ enum ButtonIndex
     DpiLeftButton,
 };
 
+// Stable names of the buttons in profile order, used by readable files and
+// the command line.
+inline constexpr const char *ButtonKeyNames[ButtonCount] = {
+    "LeftClick", "MiddleClick", "RightClick", "Left2",    "Left3",   "Right4",
+    "Right5",    "DpiUp",       "DpiDown",    "DpiRight", "DpiLeft",
+};
+
+// The lighting palette in colour-index order.
+inline constexpr const char *PaletteColourNames[] = {"red",   "purple", "blue", "light-blue",
+                                                     "white", "yellow", "green"};
+constexpr int PaletteColourCount = 7;
+
 // One profile's settings.
 struct ORVEX_PROFILE
 {
