@@ -15,6 +15,8 @@ QString CtlInvocation::usage()
         "  select SLOT          make onboard profile SLOT (0..4) the active one\n"
         "  reload               apply written memory\n"
         "  reset                restart the mouse's firmware\n"
+        "  dump [--slot N]      the onboard profiles: buttons, lighting, DPI, rate, lift-off\n"
+        "  show-file FILE.pro   decode a profile file without touching the mouse\n"
         "\n"
         "Numbers are decimal or 0x hexadecimal. SELECTOR is hid (the USB mouse, default),\n"
         "sim (the virtual mouse) or sim:PATH (the virtual mouse at the socket PATH); the\n"

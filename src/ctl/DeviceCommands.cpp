@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceCommands.h"
 
+#include "DeviceConnection.h"
+
 #include "OrvexAction.h"
-#include "device/DeviceSelector.h"
+#include "device/SettingsTransfer.h"
+#include "device/TransferState.h"
 #include "device/WexHIDComFunction.h"
 
 #include <QJsonArray>
@@ -38,22 +41,6 @@ int DeviceCommands::run(const CtlInvocation &invocation)
     return ExitUsageError;
 }
 
-int DeviceCommands::connect(const CtlInvocation &invocation)
-{
-    DeviceSelector::setProcessOption(invocation.device);
-    QString error;
-    if (!DeviceSelector::current(&error)) {
-        m_err << "orvexctl: " << error << '\n';
-        return ExitUsageError;
-    }
-    OrvexAction::startListenDev();
-    if (!OrvexAction::checkListenDev()) {
-        m_err << "orvexctl: no mouse: " << OrvexAction::sysDeviceReq->describeDevice() << '\n';
-        return ExitDeviceError;
-    }
-    return ExitOk;
-}
-
 bool DeviceCommands::expectArguments(const CtlInvocation &invocation, int count)
 {
     if (invocation.arguments.size() == count)
@@ -82,25 +69,15 @@ int DeviceCommands::deviceFailure(const QString &what)
 
 std::optional<QString> DeviceCommands::readOnboardName(int slot)
 {
-    const auto base = std::uint16_t(fwmem::NameSlots + fwmem::NameSlotSize * slot);
-    const auto length = OrvexAction::readByteChecked(base);
-    if (!length)
-        return std::nullopt;
-    QByteArray name;
-    for (int k = 0; k < std::min<int>(*length, fwmem::NameMaxLength); ++k) {
-        const auto character = OrvexAction::readByteChecked(std::uint16_t(base + 1 + 2 * k));
-        if (!character)
-            return std::nullopt;
-        name.append(char(*character));
-    }
-    return QString::fromLatin1(name);
+    TransferState::currSetProfileID = slot;
+    return SettingsTransfer::readFWProfileName();
 }
 
 int DeviceCommands::info(const CtlInvocation &invocation)
 {
     if (!expectArguments(invocation, 0))
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     const auto active = OrvexAction::readByteChecked(fwmem::ActiveProfile);
     if (!active)
@@ -139,7 +116,7 @@ int DeviceCommands::read(const CtlInvocation &invocation)
     const auto address = argument(invocation, 0, 0, MaxAddress, "address");
     if (!address)
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     const auto value = OrvexAction::readByteChecked(std::uint16_t(*address));
     if (!value)
@@ -162,7 +139,7 @@ int DeviceCommands::write(const CtlInvocation &invocation)
     const auto value = address ? argument(invocation, 1, 0, MaxByte, "value") : std::nullopt;
     if (!value)
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     if (!OrvexAction::writeByteChecked(std::uint16_t(*address), std::uint8_t(*value)))
         return deviceFailure(QStringLiteral("write"));
@@ -176,7 +153,7 @@ int DeviceCommands::select(const CtlInvocation &invocation)
     const auto slot = argument(invocation, 0, 0, fwmem::ProfileCount - 1, "slot");
     if (!slot)
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     const bool written = OrvexAction::writeByteChecked(
         fwmem::ActiveProfile, std::uint8_t(fwmem::ActiveProfileMark | *slot));
@@ -189,7 +166,7 @@ int DeviceCommands::reload(const CtlInvocation &invocation)
 {
     if (!expectArguments(invocation, 0))
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     return OrvexAction::reloadChecked() ? ExitOk : deviceFailure(QStringLiteral("reload"));
 }
@@ -198,7 +175,7 @@ int DeviceCommands::reset(const CtlInvocation &invocation)
 {
     if (!expectArguments(invocation, 0))
         return ExitUsageError;
-    if (const int status = connect(invocation))
+    if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     return OrvexAction::resetChecked() ? ExitOk : deviceFailure(QStringLiteral("reset"));
 }

@@ -17,7 +17,6 @@ public:
     int run(const CtlInvocation &invocation);
 
 private:
-    int connect(const CtlInvocation &invocation);
     int info(const CtlInvocation &invocation);
     int read(const CtlInvocation &invocation);
     int write(const CtlInvocation &invocation);

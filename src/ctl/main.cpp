@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlInvocation.h"
 #include "DeviceCommands.h"
+#include "ProfileCommands.h"
 
 #include "platform/WexLogger.h"
 
@@ -26,5 +27,7 @@ int main(int argc, char **argv)
         out << orvex::ctl::CtlInvocation::usage();
         return orvex::ctl::ExitOk;
     }
+    if (orvex::ctl::ProfileCommands::handles(invocation->command))
+        return orvex::ctl::ProfileCommands(out, err).run(*invocation);
     return orvex::ctl::DeviceCommands(out, err).run(*invocation);
 }

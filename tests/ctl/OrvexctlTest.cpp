@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlInvocation.h"
 
+#include "device/MemoryMap.h"
+#include "profile/FactoryProfiles.h"
+#include "profile/ProfileValue.h"
+
 #include "TestEnvironment.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QThread>
 
@@ -157,4 +164,59 @@ TEST(CtlInvocation, NumbersAndOptions)
     EXPECT_EQ(parsed->arguments, QStringList{QStringLiteral("5")});
     EXPECT_FALSE(CtlInvocation::parse({QStringLiteral("--device")}, &error));
     EXPECT_FALSE(CtlInvocation::parse({}, &error));
+}
+
+TEST_F(OrvexctlTest, DumpShowsTheFactoryProfilesOfAFreshMouse)
+{
+    const Result dump = ctl({QStringLiteral("dump"), QStringLiteral("--json")});
+    ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+    EXPECT_TRUE(dump.err.isEmpty()) << "no progress when stderr is not a terminal";
+    const QJsonArray slots = QJsonDocument::fromJson(dump.out.toUtf8()).array();
+    const QList<orvex::FactoryProfile> factory = orvex::FactoryProfiles::load();
+    ASSERT_EQ(slots.size(), factory.size());
+    for (int s = 0; s < slots.size(); ++s) {
+        const QJsonObject slot = slots[s].toObject();
+        const orvex::ORVEX_PROFILE &expected = factory[s].profile;
+        EXPECT_EQ(slot[QStringLiteral("name")].toString(), factory[s].name);
+        EXPECT_EQ(slot[QStringLiteral("active")].toBool(), s == 0);
+        EXPECT_EQ(slot[QStringLiteral("reportRateHz")].toInt(),
+                  orvex::reportRateHz(int(expected.poRate)));
+        EXPECT_EQ(slot[QStringLiteral("dpi")].toArray()[3].toObject()[QStringLiteral("x")].toInt(),
+                  int(expected.xSensArr[3] * 50));
+        const QJsonArray buttons = slot[QStringLiteral("buttons")].toArray();
+        for (int i = 0; i < orvex::ButtonCount; ++i) {
+            const QJsonObject button = buttons[i].toObject();
+            EXPECT_EQ(button[QStringLiteral("functionClass")].toInt(),
+                      int(expected.btnInfo[i].FuncTableId));
+            EXPECT_FALSE(button[QStringLiteral("caption")].toString().isEmpty())
+                << "slot " << s << " button " << i << " has no catalogue entry";
+        }
+    }
+}
+
+TEST_F(OrvexctlTest, ShowFileDecodesAProfileWithoutTheMouse)
+{
+    orvex::ProfileValue value;
+    value.setName(QStringLiteral("Écran"));
+    value.setProfileId(4);
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[2].profile;
+    value.setProfileData(data);
+    const QString path = folder + QStringLiteral("/x.pro");
+    ASSERT_TRUE(value.saveToPath(path));
+
+    const Result shown = ctl({QStringLiteral("show-file"), path, QStringLiteral("--json")});
+    ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
+    const QJsonObject object = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+    EXPECT_EQ(object[QStringLiteral("name")].toString(), QStringLiteral("Écran"));
+    EXPECT_EQ(object[QStringLiteral("profileId")].toInt(), 4);
+    EXPECT_EQ(object[QStringLiteral("lighting")]
+                  .toObject()[QStringLiteral("zones")]
+                  .toArray()[1]
+                  .toObject()[QStringLiteral("colour")]
+                  .toString(),
+              QStringLiteral("yellow"));
+
+    const Result text = ctl({QStringLiteral("show-file"), path});
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Report rate: 500 Hz"))) << text.out.toStdString();
+    EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 2);
 }

@@ -3,6 +3,7 @@
 
 #include "device/DeviceRequest.h"
 #include "device/MemoryMap.h"
+#include "device/TransferProgress.h"
 #include "device/WexHIDComFunction.h"
 #include "platform/WexLogger.h"
 
@@ -140,6 +141,7 @@ bool DeviceLink::writeByteChecked(std::uint16_t address, std::uint8_t data)
                   0};
     const bool sent = sendRequest(report.data());
     pause();
+    TransferProgress::step();
     return sent;
 }
 
@@ -153,6 +155,7 @@ std::optional<std::uint8_t> DeviceLink::readByteChecked(std::uint16_t address)
         return std::nullopt;
     if (GetCommand(report.data(), fwcmd::ReportLength) == 0)
         return std::nullopt;
+    TransferProgress::step();
     return report[1];
 }
 
