@@ -5,12 +5,19 @@
 #include "device/DeviceLink.h"
 #include "device/MemoryMap.h"
 #include "platform/UserDataFolder.h"
+#include "profile/ProfileState.h"
+#include "profile/SystemPreferences.h"
 
 namespace orvex {
 
 // The toolbox the rest of the suite calls by name: one facade over the
 // subsystems' own classes, whose static operations it inherits.
-class OrvexAction : public DeviceLink, public MemoryMap, public UserDataFolder, public Catalogue
+class OrvexAction : public DeviceLink,
+                    public MemoryMap,
+                    public UserDataFolder,
+                    public Catalogue,
+                    public ProfileState,
+                    public SystemPreferences
 {
 public:
     OrvexAction() = delete;
@@ -21,6 +28,8 @@ public:
         DeviceLink::resetState();
         UserDataFolder::resetState();
         Catalogue::resetState();
+        ProfileState::resetState();
+        SystemPreferences::resetState();
     }
 };
 

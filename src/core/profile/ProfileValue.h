@@ -42,6 +42,11 @@ public:
     void setName(const QString &name) { m_name = name; }
     QString pathName() const { return m_pathName; }
     void setPathName(const QString &pathName) { m_pathName = pathName; }
+    // The file of the profile folder that holds this profile's last loaded or
+    // saved state; empty while no file there holds it. Kept by the profile
+    // controller, so that a save never replaces another profile's only copy.
+    QString storedFileName() const { return m_storedFileName; }
+    void setStoredFileName(const QString &fileName) { m_storedFileName = fileName; }
     ORVEX_PROFILE profileData() const { return m_profileData; }
     void setProfileData(const ORVEX_PROFILE &data) { m_profileData = data; }
     ORVEX_CONFIG configPro() const { return m_configPro; }
@@ -59,8 +64,11 @@ private:
     bool m_isDefault = false;
     QString m_name;
     QString m_pathName;
+    QString m_storedFileName;
     ORVEX_PROFILE m_profileData{};
     ORVEX_CONFIG m_configPro{};
 };
+
+using ProfileValuePtr = std::shared_ptr<ProfileValue>;
 
 } // namespace orvex
