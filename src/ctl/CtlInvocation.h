@@ -12,8 +12,10 @@ namespace orvex::ctl {
 enum ExitStatus
 {
     ExitOk = 0,
-    ExitDeviceError = 1,
-    ExitUsageError = 2
+    ExitDeviceError = 1,      // no mouse, it stopped answering, or the profile folder failed
+    ExitUsageError = 2,       // wrong command line, unknown profile or file
+    ExitImportUnreadable = 3, // import-file: not a readable profile file
+    ExitImportNameTaken = 4,  // import-file: a stored profile has that name
 };
 
 // One parsed command line: `orvexctl [--device SELECTOR] [--json] COMMAND [ARGS...]`.

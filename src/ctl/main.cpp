@@ -2,6 +2,7 @@
 #include "CtlInvocation.h"
 #include "DeviceCommands.h"
 #include "ProfileCommands.h"
+#include "StoreCommands.h"
 
 #include "platform/WexLogger.h"
 
@@ -29,5 +30,7 @@ int main(int argc, char **argv)
     }
     if (orvex::ctl::ProfileCommands::handles(invocation->command))
         return orvex::ctl::ProfileCommands(out, err).run(*invocation);
+    if (orvex::ctl::StoreCommands::handles(invocation->command))
+        return orvex::ctl::StoreCommands(out, err).run(*invocation);
     return orvex::ctl::DeviceCommands(out, err).run(*invocation);
 }

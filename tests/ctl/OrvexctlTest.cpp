@@ -7,6 +7,7 @@
 
 #include "TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -219,4 +220,90 @@ TEST_F(OrvexctlTest, ShowFileDecodesAProfileWithoutTheMouse)
     const Result text = ctl({QStringLiteral("show-file"), path});
     EXPECT_TRUE(text.out.contains(QStringLiteral("Report rate: 500 Hz"))) << text.out.toStdString();
     EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 2);
+}
+
+namespace {
+
+QMap<QString, QByteArray> filesIn(const QString &path)
+{
+    QMap<QString, QByteArray> files;
+    const QDir folder(path);
+    for (const QString &name : folder.entryList(QDir::Files)) {
+        QFile file(folder.filePath(name));
+        file.open(QIODevice::ReadOnly);
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+TEST_F(OrvexctlTest, ImportApplyExportAndImportFile)
+{
+    const Result imported =
+        ctl({QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.startsWith(QStringLiteral("slot 0: Everyday\n")))
+        << imported.out.toStdString();
+
+    const Result listed = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+    const QJsonArray profiles = QJsonDocument::fromJson(listed.out.toUtf8()).array();
+    QStringList boundToSlot4;
+    for (const QJsonValue &profile : profiles) {
+        if (profile[QStringLiteral("slots")].toArray().contains(4))
+            boundToSlot4 << profile[QStringLiteral("name")].toString();
+    }
+    EXPECT_EQ(boundToSlot4, QStringList{QStringLiteral("Media")});
+
+    const Result applied = ctl({QStringLiteral("apply"), QStringLiteral("Media"),
+                                QStringLiteral("--slot"), QStringLiteral("1")});
+    ASSERT_EQ(applied.status, 0) << applied.err.toStdString();
+    const Result dump = ctl({QStringLiteral("dump"), QStringLiteral("--slot"), QStringLiteral("1"),
+                             QStringLiteral("--json")});
+    const QJsonObject slot1 = QJsonDocument::fromJson(dump.out.toUtf8()).array()[0].toObject();
+    EXPECT_EQ(slot1[QStringLiteral("name")].toString(), QStringLiteral("Media"));
+    EXPECT_EQ(slot1[QStringLiteral("reportRateHz")].toInt(), 250);
+
+    const QString exported = folder + QStringLiteral("/media.pro");
+    EXPECT_EQ(ctl({QStringLiteral("export"), QStringLiteral("Media"), exported}).status, 0);
+    EXPECT_EQ(ctl({QStringLiteral("import-file"), exported}).status, 4); // the name is taken
+    EXPECT_EQ(ctl({QStringLiteral("import-file"), folder + QStringLiteral("/missing.pro")}).status,
+              3);
+    EXPECT_EQ(ctl({QStringLiteral("apply"), QStringLiteral("Nobody"), QStringLiteral("--slot"),
+                   QStringLiteral("1")})
+                  .status,
+              2);
+}
+
+TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
+{
+    ASSERT_EQ(
+        ctl({QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")}).status, 0);
+    const QString profileFolder = orvex::test::temporaryRoot() +
+                                  QStringLiteral("/xdg_data_home/com.kelto.orvexOption/Profiles");
+    const QMap<QString, QByteArray> before = filesIn(profileFolder);
+    ASSERT_FALSE(before.isEmpty());
+
+    for (const QStringList &command :
+         {QStringList{QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")},
+          QStringList{QStringLiteral("apply"), QStringLiteral("Shooter"), QStringLiteral("--slot"),
+                      QStringLiteral("3")}}) {
+        QProcess transfer;
+        QStringList arguments{QStringLiteral("--device"), QStringLiteral("sim:") + socket};
+        transfer.start(QStringLiteral(ORVEXCTL_PATH), arguments + command);
+        ASSERT_TRUE(transfer.waitForStarted());
+        QThread::msleep(1200);
+        QProcess::execute(
+            QStringLiteral(VIRTUAL_MOUSE_PATH),
+            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("unplug")});
+        ASSERT_TRUE(transfer.waitForFinished(30000));
+        EXPECT_EQ(transfer.exitCode(), 1) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(transfer.readAllStandardError().contains("stopped answering"));
+        if (command.first() == QLatin1String("import")) {
+            EXPECT_EQ(filesIn(profileFolder), before);
+        }
+        QProcess::execute(
+            QStringLiteral(VIRTUAL_MOUSE_PATH),
+            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("plug")});
+    }
 }

@@ -61,9 +61,10 @@ void AgentMessaging::sendDPiChangeToDaemon(int stage, int x, int y)
     sendMessageToDaemon(notify::ShowChange, {notify::ShowDpi, stage, x, y});
 }
 
-void AgentMessaging::sendHideLoadView(int value)
+void AgentMessaging::sendHideLoadView(int value, bool success)
 {
-    InProcessNotifier::shared()->post(QLatin1String(notify::HideLoadEvent), value);
+    InProcessNotifier::shared()->post(QLatin1String(notify::HideLoadEvent), value,
+                                      {{QLatin1String(notify::SuccessKey), success}});
 }
 
 void AgentMessaging::sendFinishWinMsg(int type, const QVariant &value)

@@ -22,9 +22,10 @@ public:
     static void sendRateChangeToDaemon(int rate);
     static void sendDPiChangeToDaemon(int stage, int x, int y);
 
-    // In process: the end of a transfer (0 buttons, 1 whole device) and the
+    // In process: the end of a transfer (0 buttons, 1 whole device), with
+    // userInfo "success" telling whether every report went through, and the
     // request to close a window.
-    static void sendHideLoadView(int value);
+    static void sendHideLoadView(int value, bool success = true);
     static void sendFinishWinMsg(int type, const QVariant &value = {});
 
     // Agent -> application: "OrvexDevStatus" with "type" and "value", or

@@ -15,6 +15,8 @@ inline constexpr char HideLoadEvent[] = "Notify_HideLoad_Event";
 inline constexpr char ActiveProfileEvent[] = "Notify_ActiveProfile_Event";
 inline constexpr char DpiChange[] = "Notify_DPIChange";
 inline constexpr char CloseWindowEvent[] = "Notify_CloseWindow_Event";
+// userInfo key of HideLoadEvent: false when the transfer failed.
+inline constexpr char SuccessKey[] = "success";
 
 // Message codes of SettingChange.
 enum SettingCode

@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/DeviceTransfer.h"
+
+#include "device/ButtonTransfer.h"
+#include "device/DeviceLink.h"
+#include "device/MemoryMap.h"
+#include "device/OnboardProfile.h"
+#include "device/SettingsTransfer.h"
+#include "device/TransferProgress.h"
+#include "device/TransferState.h"
+#include "messaging/AgentMessaging.h"
+#include "messaging/LoadingOverlayHook.h"
+#include "platform/WexLogger.h"
+#include "profile/ProfieController.h"
+#include "profile/ProfileState.h"
+
+#include <QMutexLocker>
+
+#include <atomic>
+#include <thread>
+
+namespace orvex {
+
+namespace {
+
+constexpr int ButtonTransferEnd = 0;
+constexpr int DeviceTransferEnd = 1;
+// Bytes of a profile write before macros and the name are known.
+constexpr int WriteStepsEstimate = fwmem::ButtonSlotCount * 5 + fwmem::LedZoneCount + 10 + 1;
+
+std::atomic<long long> settleMs{5000};
+
+ProfieController *controller()
+{
+    return ProfileState::getShareProCon();
+}
+
+// What an import changes and puts back when it fails.
+struct Selection
+{
+    int slot;
+    ORVEX_PROFILE record;
+    bool needSave;
+};
+
+Selection rememberSelection()
+{
+    return {controller()->currFWProfileIndex(), ProfileState::selProfile, ProfileState::isNeedSave};
+}
+
+void restoreSelection(const Selection &selection)
+{
+    controller()->setCurrFWProfileIndex(selection.slot);
+    ProfileState::selProfile = selection.record;
+    ProfileState::isNeedSave = selection.needSave;
+}
+
+} // namespace
+
+void DeviceTransfer::setSettlePause(std::chrono::milliseconds pause)
+{
+    settleMs = pause.count();
+}
+
+std::chrono::milliseconds DeviceTransfer::settlePause()
+{
+    return std::chrono::milliseconds(settleMs.load());
+}
+
+void DeviceTransfer::takeWorkingRecord()
+{
+    TransferState::currSetProfile = ProfileState::selProfile;
+    TransferState::currSetProfileID = controller()->currFWProfileIndex();
+}
+
+bool DeviceTransfer::setCurrBtnInfoToDevice()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    takeWorkingRecord();
+    TransferProgress::begin(QStringLiteral("Writing buttons"), fwmem::ButtonSlotCount * 5);
+    const bool sent = ButtonTransfer::setBtnInfoToDevice();
+    TransferProgress::end();
+    AgentMessaging::sendHideLoadView(ButtonTransferEnd, sent);
+    return sent;
+}
+
+bool DeviceTransfer::setCurrColorToDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    takeWorkingRecord();
+    return SettingsTransfer::setColorToDevice();
+}
+
+bool DeviceTransfer::setCurrSettingToDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    takeWorkingRecord();
+    return SettingsTransfer::setSettingToDev();
+}
+
+bool DeviceTransfer::setCurrDPILevelToDev()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    takeWorkingRecord();
+    return SettingsTransfer::setDPILevelToDev();
+}
+
+bool DeviceTransfer::applyFWData()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    takeWorkingRecord();
+    const ProfileValuePtr profile = controller()->currProfile();
+    const QString name = profile ? profile->name() : QString();
+    TransferProgress::begin(
+        QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
+        WriteStepsEstimate + name.size());
+    const bool sent = ButtonTransfer::setBtnInfoToDevice() &&
+                      SettingsTransfer::setColorToDevice() && SettingsTransfer::setSettingToDev() &&
+                      SettingsTransfer::setFWProfileName(name);
+    TransferProgress::end();
+    if (!sent)
+        ORVEX_WARNING(
+            QStringLiteral("applying profile \"%1\" to slot %2 failed: the mouse did not answer")
+                .arg(name)
+                .arg(TransferState::currSetProfileID));
+    AgentMessaging::sendHideLoadView(ButtonTransferEnd, sent);
+    return sent;
+}
+
+bool DeviceTransfer::importSlot(int slot)
+{
+    ProfieController *profiles = controller();
+    profiles->setCurrFWProfileIndex(slot);
+    TransferState::currSetProfileID = slot;
+    const std::optional<QString> name = SettingsTransfer::readFWProfileName();
+    if (!name)
+        return false;
+    ProfileValuePtr profile;
+    if (name->isEmpty()) {
+        profile = profiles->addProfile();
+        if (!SettingsTransfer::setFWProfileName(profile->name()))
+            return false;
+    } else {
+        profile = profiles->getProfileByName(*name);
+        if (!profile)
+            profile = profiles->addProfileByName(*name, nullptr);
+    }
+    profiles->setProfileToFWPro(profile->profileId());
+    TransferState::currSetProfile = ProfileState::selProfile;
+    if (!ButtonTransfer::getBtnInfoFromDevice() || !SettingsTransfer::getColorFromDevice() ||
+        !SettingsTransfer::getSettingFromDev())
+        return false;
+    ProfileState::selProfile = TransferState::currSetProfile;
+    profiles->saveSelProfileToData();
+    return true;
+}
+
+bool DeviceTransfer::getAllFWData()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    std::this_thread::sleep_for(settlePause());
+    const Selection before = rememberSelection();
+    bool imported = true;
+    for (int slot = 0; slot < fwmem::ProfileCount && imported; ++slot) {
+        TransferProgress::begin(
+            QStringLiteral("Reading profile %1 of %2").arg(slot + 1).arg(fwmem::ProfileCount),
+            OnboardProfile::readStepsEstimate());
+        imported = importSlot(slot);
+    }
+    TransferProgress::end();
+    if (imported)
+        imported = controller()->saveToSys();
+    if (imported) {
+        controller()->setCurrFWProfileIndex(before.slot);
+    } else {
+        ORVEX_WARNING(
+            QStringLiteral("import stopped: the mouse did not answer; stored profiles unchanged"));
+        // Nothing reached the profile folder: reloading it drops what the
+        // import had changed in memory.
+        controller()->refreshProfile();
+        restoreSelection(before);
+    }
+    AgentMessaging::sendHideLoadView(DeviceTransferEnd, imported);
+    return imported;
+}
+
+void DeviceTransfer::runOnWorker(bool (*transfer)())
+{
+    LoadingOverlayHook::show();
+    std::thread([transfer] {
+        TransferProgress::setListener(&LoadingOverlayHook::reportProgress);
+        transfer();
+        TransferProgress::setListener({});
+    }).detach();
+}
+
+void DeviceTransfer::setCurrBtnInfoToDevicePro()
+{
+    runOnWorker(&DeviceTransfer::setCurrBtnInfoToDevice);
+}
+
+void DeviceTransfer::applyFWDataPro()
+{
+    runOnWorker(&DeviceTransfer::applyFWData);
+}
+
+void DeviceTransfer::getAllFWDataPro()
+{
+    runOnWorker(&DeviceTransfer::getAllFWData);
+}
+
+} // namespace orvex

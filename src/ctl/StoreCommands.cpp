@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StoreCommands.h"
+
+#include "DeviceConnection.h"
+#include "ProgressLine.h"
+
+#include "catalogue/Catalogue.h"
+#include "device/DeviceTransfer.h"
+#include "device/MemoryMap.h"
+#include "profile/ProfieController.h"
+#include "profile/ProfileState.h"
+#include "profile/ProfileValue.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace orvex::ctl {
+
+namespace {
+
+constexpr int MaxSettleMs = 60000;
+
+ProfieController *store()
+{
+    return ProfileState::getShareProCon();
+}
+
+// The onboard slots bound to a profile.
+QList<int> slotsOf(const ProfileValue &profile)
+{
+    QList<int> bound;
+    for (int slot = 0; slot < fwmem::ProfileCount; ++slot) {
+        const ProfileValuePtr owner = store()->getProfileByFWProId(slot);
+        if (owner && owner->profileId() == profile.profileId())
+            bound << slot;
+    }
+    return bound;
+}
+
+bool isProfileFile(const QString &argument)
+{
+    return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive) &&
+           QFileInfo(argument).isFile();
+}
+
+} // namespace
+
+bool StoreCommands::handles(const QString &command)
+{
+    for (const char *name : {"profiles", "import", "apply", "export", "import-file"}) {
+        if (command == QLatin1String(name))
+            return true;
+    }
+    return false;
+}
+
+int StoreCommands::run(const CtlInvocation &invocation)
+{
+    Catalogue::initMenuList();
+    if (invocation.command == QLatin1String("profiles"))
+        return profiles(invocation);
+    if (invocation.command == QLatin1String("import"))
+        return import(invocation);
+    if (invocation.command == QLatin1String("apply"))
+        return apply(invocation);
+    if (invocation.command == QLatin1String("export"))
+        return exportFile(invocation);
+    return importFile(invocation);
+}
+
+bool StoreCommands::takeOption(QStringList &arguments, const QString &name, QString *value)
+{
+    const qsizetype at = arguments.indexOf(name);
+    if (at < 0)
+        return true;
+    if (at + 1 >= arguments.size()) {
+        m_err << "orvexctl: " << name << " needs a value\n";
+        return false;
+    }
+    *value = arguments[at + 1];
+    arguments.remove(at, 2);
+    return true;
+}
+
+int StoreCommands::profiles(const CtlInvocation &invocation)
+{
+    if (!invocation.arguments.isEmpty()) {
+        m_err << "orvexctl: profiles takes no arguments\n";
+        return ExitUsageError;
+    }
+    QJsonArray list;
+    QString text;
+    QTextStream lines(&text);
+    for (const ProfileValuePtr &profile : store()->profileArr) {
+        const QList<int> bound = slotsOf(*profile);
+        QJsonArray slotArray;
+        QStringList slotNames;
+        for (int slot : bound) {
+            slotArray.append(slot);
+            slotNames << QString::number(slot);
+        }
+        list.append(QJsonObject{{QStringLiteral("profileId"), qint64(profile->profileId())},
+                                {QStringLiteral("name"), profile->name()},
+                                {QStringLiteral("isDefault"), profile->isDefault()},
+                                {QStringLiteral("slots"), slotArray}});
+        lines << QString::number(profile->profileId()).rightJustified(4) << "  "
+              << (profile->isDefault() ? "factory " : "        ") << profile->name();
+        if (!slotNames.isEmpty())
+            lines << "  (slot " << slotNames.join(QStringLiteral(", ")) << ')';
+        lines << '\n';
+    }
+    lines.flush();
+    if (invocation.json)
+        m_out << QJsonDocument(list).toJson(QJsonDocument::Indented);
+    else
+        m_out << text;
+    return ExitOk;
+}
+
+int StoreCommands::import(const CtlInvocation &invocation)
+{
+    QStringList arguments = invocation.arguments;
+    QString settle;
+    if (!takeOption(arguments, QStringLiteral("--settle"), &settle))
+        return ExitUsageError;
+    const auto settleMs = settle.isEmpty()
+                              ? std::optional<int>(int(DeviceTransfer::settlePause().count()))
+                              : CtlInvocation::number(settle, 0, MaxSettleMs);
+    if (!settleMs || !arguments.isEmpty()) {
+        m_err << "orvexctl: import takes only --settle MS (0.." << MaxSettleMs << ")\n";
+        return ExitUsageError;
+    }
+    if (const int status = DeviceConnection::open(invocation, m_err))
+        return status;
+    DeviceTransfer::setSettlePause(std::chrono::milliseconds(*settleMs));
+    store();
+    bool imported = false;
+    {
+        ProgressLine progress;
+        imported = DeviceTransfer::getAllFWData();
+    }
+    if (!imported) {
+        m_err
+            << "orvexctl: import: the mouse stopped answering; the stored profiles are unchanged\n";
+        return ExitDeviceError;
+    }
+    for (int slot = 0; slot < fwmem::ProfileCount; ++slot) {
+        const ProfileValuePtr bound = store()->getProfileByFWProId(slot);
+        m_out << "slot " << slot << ": " << (bound ? bound->name() : QString()) << '\n';
+    }
+    return ExitOk;
+}
+
+int StoreCommands::apply(const CtlInvocation &invocation)
+{
+    QStringList arguments = invocation.arguments;
+    QString slotText;
+    if (!takeOption(arguments, QStringLiteral("--slot"), &slotText))
+        return ExitUsageError;
+    const auto slot = CtlInvocation::number(slotText, 0, fwmem::ProfileCount - 1);
+    if (!slot || arguments.size() != 1) {
+        m_err << "orvexctl: apply takes NAME or FILE.pro and --slot N (0..4)\n";
+        return ExitUsageError;
+    }
+    const QString &source = arguments[0];
+    ProfileValuePtr profile = store()->getProfileByName(source);
+    if (!profile && isProfileFile(source)) {
+        const auto file = ProfileValue::initWithPath(source);
+        profile = file ? store()->getProfileByName(file->name()) : nullptr;
+        if (!profile && file && store()->addByPath(source) == ProfieController::Imported)
+            profile = store()->getProfileByName(file->name());
+    }
+    if (!profile) {
+        m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
+        return ExitUsageError;
+    }
+    if (const int status = DeviceConnection::open(invocation, m_err))
+        return status;
+    store()->setCurrFWProfileIndex(*slot);
+    store()->setProfileToFWPro(profile->profileId());
+    if (!store()->saveToSys()) {
+        m_err << "orvexctl: apply: the profile folder could not be written\n";
+        return ExitDeviceError;
+    }
+    bool applied = false;
+    {
+        ProgressLine progress;
+        applied = DeviceTransfer::applyFWData();
+    }
+    if (!applied) {
+        m_err << "orvexctl: apply: the mouse stopped answering; slot " << *slot
+              << " may be incomplete\n";
+        return ExitDeviceError;
+    }
+    m_out << "slot " << *slot << ": " << profile->name() << '\n';
+    return ExitOk;
+}
+
+int StoreCommands::exportFile(const CtlInvocation &invocation)
+{
+    if (invocation.arguments.size() != 2) {
+        m_err << "orvexctl: export takes NAME and FILE.pro\n";
+        return ExitUsageError;
+    }
+    const ProfileValuePtr profile = store()->getProfileByName(invocation.arguments[0]);
+    if (!profile) {
+        m_err << "orvexctl: export: no stored profile named '" << invocation.arguments[0] << "'\n";
+        return ExitUsageError;
+    }
+    if (!profile->saveToPath(invocation.arguments[1])) {
+        m_err << "orvexctl: export: cannot write " << invocation.arguments[1] << '\n';
+        return ExitUsageError;
+    }
+    return ExitOk;
+}
+
+int StoreCommands::importFile(const CtlInvocation &invocation)
+{
+    if (invocation.arguments.size() != 1) {
+        m_err << "orvexctl: import-file takes one FILE.pro\n";
+        return ExitUsageError;
+    }
+    const QString &path = invocation.arguments[0];
+    switch (store()->addByPath(path)) {
+    case ProfieController::Imported:
+        if (!store()->saveToSys()) {
+            m_err << "orvexctl: import-file: the profile folder could not be written\n";
+            return ExitDeviceError;
+        }
+        m_out << "imported " << path << '\n';
+        return ExitOk;
+    case ProfieController::NameTaken:
+        m_err << "orvexctl: import-file: a stored profile already has the name in " << path << '\n';
+        return ExitImportNameTaken;
+    default:
+        m_err << "orvexctl: import-file: " << path << " is not a readable profile file\n";
+        return ExitImportUnreadable;
+    }
+}
+
+} // namespace orvex::ctl

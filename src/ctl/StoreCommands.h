@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CtlInvocation.h"
+
+#include <QTextStream>
+
+namespace orvex::ctl {
+
+// The commands of orvexctl over the stored profiles: list them, import the
+// mouse's onboard profiles into them, write one to the mouse, export and
+// import profile files.
+class StoreCommands
+{
+public:
+    StoreCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
+    static bool handles(const QString &command);
+    int run(const CtlInvocation &invocation);
+
+private:
+    int profiles(const CtlInvocation &invocation);
+    int import(const CtlInvocation &invocation);
+    int apply(const CtlInvocation &invocation);
+    int exportFile(const CtlInvocation &invocation);
+    int importFile(const CtlInvocation &invocation);
+
+    // Splits "--NAME VALUE" options off the arguments.
+    bool takeOption(QStringList &arguments, const QString &name, QString *value);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+};
+
+} // namespace orvex::ctl
