@@ -3,6 +3,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/MenuInfo.h"
+#include "platform/KeyedArchiver.h"
+#include "platform/KeyedUnarchiver.h"
 
 namespace orvex {
 
@@ -13,6 +15,10 @@ constexpr std::int32_t KeyStepBytes = 1;
 constexpr std::int32_t DelayBytes = 2;
 // Each key of a combination is sent pressed and released: one byte each.
 constexpr std::int32_t CombinationKeyBytes = 2;
+
+const QString LoopTimeKey = QStringLiteral("loopTime");
+const QString NameKey = QStringLiteral("nameStr");
+const QString StepsKey = QStringLiteral("keyInfoArr");
 
 } // namespace
 
@@ -62,6 +68,35 @@ std::shared_ptr<MacroInfo> MacroInfo::deepCopy() const
             copy->keyInfoArr.append(std::make_shared<MacroKeyInfo>(*step));
     }
     return copy;
+}
+
+QStringList MacroInfo::archiveClassNames() const
+{
+    return {QLatin1String(ArchiveClassName), QStringLiteral("NSObject")};
+}
+
+void MacroInfo::encodeWithCoder(KeyedArchiver &coder) const
+{
+    coder.encodeInt(LoopTimeKey, loopTime);
+    coder.encodeString(NameKey, nameStr);
+    QList<const KeyedArchivable *> steps;
+    for (const MacroKeyInfoPtr &step : keyInfoArr)
+        steps.append(step.get());
+    coder.encodeArrayOfObjects(StepsKey, steps);
+}
+
+std::shared_ptr<MacroInfo> MacroInfo::initWithCoder(const KeyedUnarchiver &coder)
+{
+    if (!coder.isKindOfClass(QLatin1String(ArchiveClassName)))
+        return nullptr;
+    auto macro = std::make_shared<MacroInfo>();
+    macro->loopTime = coder.decodeInt32ForKey(LoopTimeKey);
+    macro->nameStr = coder.decodeStringForKey(NameKey);
+    for (const KeyedUnarchiver &element : coder.decodeArrayOfObjectsForKey(StepsKey)) {
+        if (MacroKeyInfoPtr step = MacroKeyInfo::initWithCoder(element))
+            macro->keyInfoArr.append(step);
+    }
+    return macro;
 }
 
 } // namespace orvex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/MacroKeyInfo.h"
+#include "platform/KeyedArchivable.h"
 
 #include <QList>
 #include <QString>
@@ -11,10 +12,16 @@
 
 namespace orvex {
 
+class KeyedUnarchiver;
+
 // One macro of the catalogue. Steps are shared objects: the macro editor
 // keeps pointers to the step it selected and to the one recorded last, and
 // edits them in place.
-class MacroInfo
+//
+// Archived (the .mac files) as class "MacroInfo" with "loopTime" (integer),
+// "nameStr" (string) and "keyInfoArr" (array of MacroKeyInfo); macroId is
+// not archived.
+class MacroInfo : public KeyedArchivable
 {
 public:
     std::int32_t macroId = 0; // unique in the macro list, 1 or more; 0 = none yet
@@ -35,6 +42,13 @@ public:
     MacroKeyInfoPtr addStep(std::int32_t keyCode, std::int32_t keyFlag, std::int32_t delay);
     // A copy with copies of the steps, for callers that must not share them.
     std::shared_ptr<MacroInfo> deepCopy() const;
+
+    static constexpr char ArchiveClassName[] = "MacroInfo";
+    QStringList archiveClassNames() const override;
+    void encodeWithCoder(KeyedArchiver &coder) const override;
+    // The macro an archived object holds, with macroId 0; null when the
+    // object is not a MacroInfo. Array elements that are not steps are skipped.
+    static std::shared_ptr<MacroInfo> initWithCoder(const KeyedUnarchiver &coder);
 };
 
 using MacroInfoPtr = std::shared_ptr<MacroInfo>;

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/KeyedArchivable.h"
+
 #include <cstdint>
 #include <memory>
 
 namespace orvex {
 
-// One step of a macro.
-class MacroKeyInfo
+class KeyedUnarchiver;
+
+// One step of a macro. Archived as class "MacroKeyInfo" with the integer
+// keys "keyCode", "keyFlag" and "delay".
+class MacroKeyInfo : public KeyedArchivable
 {
 public:
     // Step kinds (keyFlag).
@@ -37,7 +42,16 @@ public:
     // Pause after the step in milliseconds; 0 or less means none.
     std::int32_t delay = 0;
 
-    bool operator==(const MacroKeyInfo &) const = default;
+    bool operator==(const MacroKeyInfo &other) const
+    {
+        return keyCode == other.keyCode && keyFlag == other.keyFlag && delay == other.delay;
+    }
+
+    static constexpr char ArchiveClassName[] = "MacroKeyInfo";
+    QStringList archiveClassNames() const override;
+    void encodeWithCoder(KeyedArchiver &coder) const override;
+    // The step an archived object holds; null when it is not a MacroKeyInfo.
+    static std::shared_ptr<MacroKeyInfo> initWithCoder(const KeyedUnarchiver &coder);
 };
 
 using MacroKeyInfoPtr = std::shared_ptr<MacroKeyInfo>;

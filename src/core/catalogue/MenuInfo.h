@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/MacroInfo.h"
+#include "platform/KeyedArchivable.h"
 #include "platform/WexMenuData.h"
 
 #include <QString>
@@ -14,7 +15,11 @@ namespace orvex {
 
 // One entry of a catalogue pick list: a single-key function for a button, a
 // key combination for a macro step, or (made from a macro) a macro entry.
-class MenuInfo : public WexMenuData
+// Archived as class "MenuInfo" with the integer keys "functionID",
+// "functionTableID", "typeTag", "KeyBit1".."KeyBit4", the boolean keys
+// "needSepretor" and "saveTag", and the object "macroInfo"; caption and kind
+// are not archived.
+class MenuInfo : public WexMenuData, public KeyedArchivable
 {
 public:
     // A key position that holds nothing.
@@ -49,6 +54,11 @@ public:
 
     std::array<std::int32_t, 4> keyBits() const { return {KeyBit1, KeyBit2, KeyBit3, KeyBit4}; }
     void setKeyBits(const std::array<std::int32_t, 4> &bits);
+
+    static constexpr char ArchiveClassName[] = "MenuInfo";
+    QStringList archiveClassNames() const override;
+    void encodeWithCoder(KeyedArchiver &coder) const override;
+    static std::shared_ptr<MenuInfo> initWithCoder(const KeyedUnarchiver &coder);
 };
 
 using MenuInfoPtr = std::shared_ptr<MenuInfo>;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/WexAction.h"
 
+#include "platform/KeyedArchiver.h"
 #include "platform/ResourceFolder.h"
 #include "platform/UserDataFolder.h"
 #include "platform/WexLogger.h"
@@ -254,6 +255,12 @@ QString WexAction::languageCodeOfLocale(QStringView locale)
     if (language == u"pt" && !region.isEmpty())
         return language + QLatin1Char('-') + region.toString().toUpper();
     return language;
+}
+
+bool WexAction::SaveObject(const KeyedArchivable &object, const QString &path)
+{
+    const QByteArray archive = KeyedArchiver::archivedDataWithRootObject(object);
+    return !archive.isEmpty() && writeFileAtomically(path, archive);
 }
 
 bool WexAction::readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents)

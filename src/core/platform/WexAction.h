@@ -8,6 +8,11 @@
 #include <QString>
 #include <QStringView>
 
+#include "platform/KeyedArchivable.h"
+#include "platform/KeyedUnarchiver.h"
+
+#include <memory>
+
 namespace orvex {
 
 // The framework services the catalogue, the tooltips and the pages call by
@@ -72,6 +77,23 @@ public:
     // The code of one locale name ("pt_BR.UTF-8" gives "pt-BR", "de_AT@euro"
     // gives "de"); null for "C", "POSIX" or an empty name.
     static QString languageCodeOfLocale(QStringView locale);
+
+    // Object archiving for exported files (.mac): the keyed archive of
+    // `object` written atomically to `path` as a binary property list.
+    static bool SaveObject(const KeyedArchivable &object, const QString &path);
+    // The object archived in the file at `path`, made by Class::initWithCoder;
+    // null when the file is missing, larger than MaxArchiveSize, not a keyed
+    // archive or its root is not a Class.
+    template <typename Class> static std::shared_ptr<Class> CopyObject(const QString &path)
+    {
+        QByteArray data;
+        if (!readSmallFile(path, MaxArchiveSize, &data))
+            return nullptr;
+        const auto root = KeyedUnarchiver::rootObjectOfData(data);
+        return root ? Class::initWithCoder(*root) : nullptr;
+    }
+    // A macro of the editor's 40 steps takes about 2 KiB.
+    static constexpr qint64 MaxArchiveSize = 4 * 1024 * 1024;
 
     // Reads a whole file of at most `maxSize` bytes; false (and nothing read)
     // when the file is missing, unreadable or larger.
