@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "WexImageView.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+
+namespace orvex {
+
+// The content of the loading overlay: the animated "Loading.gif" while the
+// animation is on, and one line of progress over its lower band ("Reading
+// profile 2 of 5").
+class ShowLoadView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr char AnimationName[] = "Loading.gif";
+    // The band of the animation left free for the progress line.
+    static constexpr int ProgressBandHeight = 22;
+
+    explicit ShowLoadView(const QRect &frame, QWidget *parent = nullptr);
+
+    // On: a new animated view filling this one. Off: the animated view goes.
+    void setAnt(bool on);
+    WexImageView *showView() const { return m_showView; }
+
+    // `text` as the progress line; `done` of `total` also goes to assistive
+    // technologies (total 0: unknown). An empty text clears the line.
+    void setProgress(int done, int total, const QString &text);
+    QString progressText() const;
+
+private:
+    QPointer<WexImageView> m_showView;
+    QLabel *m_progress = nullptr;
+};
+
+} // namespace orvex

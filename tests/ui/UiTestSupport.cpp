@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "UiTestSupport.h"
+
+#include "platform/ResourceFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace orvex::test {
+
+namespace {
+
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+} // namespace
+
+void prepareUiTestEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString folder = scratch().filePath(QString::fromLatin1(variable).toLower());
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        qputenv(variable, QFile::encodeName(folder));
+    }
+}
+
+QString useFreshResourceFolder()
+{
+    static int counter = 0;
+    const QString folder = scratch().filePath(QStringLiteral("resources-%1").arg(++counter));
+    QDir().mkpath(folder);
+    ResourceFolder::setOverride(folder);
+    return folder;
+}
+
+void writePicture(const QString &folder, const QString &name, const QImage &image)
+{
+    QVERIFY2(image.save(folder + QLatin1Char('/') + name), qPrintable(name));
+}
+
+QImage patternPicture(const QSize &size, int state)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgba(x * 2 % 256, y * 2 % 256, 40 + state * 50, 255));
+    }
+    return image;
+}
+
+QImage rendered(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace orvex::test

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <QString>
+#include <QTest>
+
+namespace orvex::test {
+
+// Points the XDG folders at fresh private ones and selects the offscreen
+// platform unless one is chosen; call before the QApplication exists.
+void prepareUiTestEnvironment();
+
+// A fresh folder that the resource lookup then answers with, so a test
+// controls exactly which pictures exist.
+QString useFreshResourceFolder();
+void writePicture(const QString &folder, const QString &name, const QImage &image);
+
+// A 100 × 100 picture whose every pixel differs from its neighbours and from
+// the same pixel of the pictures of other `state`s.
+QImage patternPicture(const QSize &size, int state);
+
+// The widget as drawn on screen.
+QImage rendered(QWidget *widget);
+
+} // namespace orvex::test
+
+#define ORVEX_UI_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        orvex::test::prepareUiTestEnvironment();                                                   \
+        QApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
