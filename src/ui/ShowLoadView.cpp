@@ -5,12 +5,16 @@
 #include "platform/ResourceFolder.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 namespace orvex {
 
 namespace {
 
 constexpr int ProgressPixelSize = 11;
+constexpr int BarHeight = 2;
+constexpr int BarInset = 8;
+constexpr int PercentScale = 100;
 
 } // namespace
 
@@ -26,6 +30,14 @@ ShowLoadView::ShowLoadView(const QRect &frame, QWidget *parent) : QWidget(parent
     m_progress->setFont(font);
     m_progress->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
     m_progress->setAccessibleName(QStringLiteral("Progress"));
+    m_bar = new QProgressBar(this);
+    m_bar->setGeometry(BarInset, height() - BarHeight - 1, width() - 2 * BarInset, BarHeight);
+    m_bar->setRange(0, PercentScale);
+    m_bar->setTextVisible(false);
+    m_bar->setAccessibleName(QStringLiteral("Transfer"));
+    m_bar->setStyleSheet(QStringLiteral("QProgressBar { background: transparent; border: none; }"
+                                        "QProgressBar::chunk { background: #e51e2b; }"));
+    m_bar->hide();
 }
 
 void ShowLoadView::setAnt(bool on)
@@ -43,11 +55,15 @@ void ShowLoadView::setAnt(bool on)
     m_showView->setAnimates(true);
     m_showView->show();
     m_progress->raise();
+    m_bar->raise();
 }
 
 void ShowLoadView::setProgress(int done, int total, const QString &text)
 {
     m_progress->setText(text);
+    m_bar->setVisible(total > 0);
+    m_bar->setValue(total > 0 ? qBound(0, int(qint64(done) * PercentScale / total), PercentScale)
+                              : 0);
     if (total > 0)
         setAccessibleDescription(QStringLiteral("%1 (%2 of %3)").arg(text).arg(done).arg(total));
     else
@@ -57,6 +73,11 @@ void ShowLoadView::setProgress(int done, int total, const QString &text)
 QString ShowLoadView::progressText() const
 {
     return m_progress->text();
+}
+
+int ShowLoadView::progressPercent() const
+{
+    return m_bar->isVisibleTo(this) ? m_bar->value() : -1;
 }
 
 } // namespace orvex

@@ -7,12 +7,13 @@
 #include <QWidget>
 
 class QLabel;
+class QProgressBar;
 
 namespace orvex {
 
 // The content of the loading overlay: the animated "Loading.gif" while the
-// animation is on, and one line of progress over its lower band ("Reading
-// profile 2 of 5").
+// animation is on, and over its lower band one line of progress ("Reading
+// profile 2 of 5") above a thin bar of the share done.
 class ShowLoadView : public QWidget
 {
     Q_OBJECT
@@ -31,10 +32,13 @@ public:
     // technologies (total 0: unknown). An empty text clears the line.
     void setProgress(int done, int total, const QString &text);
     QString progressText() const;
+    // The share done, 0..100; -1 while unknown.
+    int progressPercent() const;
 
 private:
     QPointer<WexImageView> m_showView;
     QLabel *m_progress = nullptr;
+    QProgressBar *m_bar = nullptr;
 };
 
 } // namespace orvex

@@ -71,6 +71,7 @@ private Q_SLOTS:
         // A new transfer starts with an empty progress line.
         LoadingOverlayHook::show();
         QCOMPARE(LoadingOverlay::loadView()->progressText(), QString());
+        QCOMPARE(LoadingOverlay::loadView()->progressPercent(), -1);
         LoadingOverlayHook::hide();
     }
 

@@ -3,6 +3,7 @@
 //   --overlay        show the loading overlay with the progress of an import
 //   --menu           open the profile pick list
 //   --dialog NAME    open the picture dialog NAME
+//   --question TEXT  ask TEXT in a message box
 //   --quit-after MS  end after MS milliseconds (for screenshots)
 #include "GalleryLayout.h"
 #include "GalleryView.h"
@@ -10,6 +11,7 @@
 #include "OrvexWidgetFactory.h"
 #include "WexButton.h"
 #include "WexNoTitleWindow.h"
+#include "WexUiAction.h"
 #include "platform/ResourceFolder.h"
 
 #include <QApplication>
@@ -27,6 +29,8 @@ int main(int argc, char **argv)
     options.addOption({QStringLiteral("menu"), QStringLiteral("Open the profile pick list.")});
     options.addOption({QStringLiteral("dialog"), QStringLiteral("Open a picture dialog."),
                        QStringLiteral("NAME")});
+    options.addOption({QStringLiteral("question"), QStringLiteral("Ask in a message box."),
+                       QStringLiteral("TEXT")});
     options.addOption({QStringLiteral("quit-after"), QStringLiteral("End after MS milliseconds."),
                        QStringLiteral("MS")});
     options.process(application);
@@ -56,6 +60,10 @@ int main(int argc, char **argv)
     if (options.isSet(QStringLiteral("dialog"))) {
         const QString name = options.value(QStringLiteral("dialog"));
         QTimer::singleShot(200, view, [name] { OrvexWidgetFactory::showPopView(name); });
+    }
+    if (options.isSet(QStringLiteral("question"))) {
+        const QString text = options.value(QStringLiteral("question"));
+        QTimer::singleShot(200, view, [text] { WexUiAction::ChooseInfoMessage(text); });
     }
     if (options.isSet(QStringLiteral("quit-after"))) {
         const int delay = options.value(QStringLiteral("quit-after")).toInt();

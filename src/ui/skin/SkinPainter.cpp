@@ -242,7 +242,8 @@ void SkinPainter::paintCheckBox(QPainter &painter, const QRect &rect, Face face,
     const int side = std::min(rect.height(), 16);
     const QRectF box(rect.left() + 0.5, rect.center().y() - side / 2 + 0.5, side - 1, side - 1);
     const bool dim = face == Face::Disable;
-    painter.setPen(QPen(face == Face::Over ? SkinPalette::accentBright() : QColor(8, 8, 10), 1.0));
+    painter.setPen(
+        QPen(face == Face::Over ? SkinPalette::accentBright() : SkinPalette::panelEdge(), 1.0));
     painter.setBrush(dim ? QColor(36, 37, 40) : QColor(20, 20, 23));
     painter.drawRoundedRect(box, 2, 2);
     if (ticked || face == Face::Down) {

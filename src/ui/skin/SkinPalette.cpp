@@ -10,7 +10,7 @@ QColor SkinPalette::accent()
 
 QColor SkinPalette::accentBright()
 {
-    return QColor(214, 32, 40);
+    return QColor(229, 30, 43);
 }
 
 QColor SkinPalette::metalLight()

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PopDialogLayout.h"
+#include "SkinPainter.h"
+
+#include <QImage>
+#include <QString>
+
+namespace orvex::artwork {
+
+// The picture dialogs: for each dialog of the table its three pictures
+// "<name>_Normal.png", "_Over.png" and "_Down.png", identical but for the
+// state of the OK and Cancel faces. Each carries its title, a sign and its
+// message.
+class DialogArt
+{
+public:
+    static constexpr int TitleHeight = 40;
+    static constexpr int Margin = 20;
+
+    static QImage draw(const PopDialogLayout &dialog, SkinPainter::Face face);
+    // Writes every dialog's pictures into `folder`; false (with the path in
+    // `failed`) when one cannot be written.
+    static bool writeAll(const QString &folder, QString *failed);
+};
+
+} // namespace orvex::artwork
