@@ -32,14 +32,16 @@ struct Bin
     qint64 blue = 0;
 };
 
-QList<QRgb> choosePalette(const QList<QImage> &frames)
+// Frames with at most PaletteSize colours keep them exactly; otherwise the
+// colours are grouped in bins and the most frequent bins stand for them.
+template <typename KeyOf> QHash<int, Bin> countColours(const QList<QImage> &frames, KeyOf keyOf)
 {
     QHash<int, Bin> bins;
     for (const QImage &frame : frames) {
         for (int y = 0; y < frame.height(); ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
             for (int x = 0; x < frame.width(); ++x) {
-                Bin &bin = bins[binOf(line[x])];
+                Bin &bin = bins[keyOf(line[x])];
                 ++bin.count;
                 bin.red += qRed(line[x]);
                 bin.green += qGreen(line[x]);
@@ -47,8 +49,16 @@ QList<QRgb> choosePalette(const QList<QImage> &frames)
             }
         }
     }
+    return bins;
+}
+
+QList<QRgb> choosePalette(const QList<QImage> &frames)
+{
+    QHash<int, Bin> bins = countColours(frames, [](QRgb colour) { return int(colour & 0xFFFFFF); });
+    if (bins.size() > PaletteSize)
+        bins = countColours(frames, &binOf);
     std::vector<std::pair<int, Bin>> ordered(bins.keyValueBegin(), bins.keyValueEnd());
-    // By frequency, ties by bin key, so the palette never depends on hash order.
+    // By frequency, ties by key, so the palette never depends on hash order.
     std::sort(ordered.begin(), ordered.end(), [](const auto &a, const auto &b) {
         return a.second.count != b.second.count ? a.second.count > b.second.count
                                                 : a.first < b.first;

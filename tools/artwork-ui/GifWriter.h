@@ -11,9 +11,10 @@ namespace orvex::artwork {
 // Writes an endlessly looping animated GIF (GIF89a) from opaque frames of one
 // size. Qt reads GIF but cannot write it, hence this small encoder: one
 // global palette of at most 256 colours chosen from the frames themselves
-// (most frequent colours at 5 bits per channel, each the mean of the pixels
-// it stands for), every pixel mapped to its nearest palette colour, and
-// variable-width LZW codes up to 12 bits.
+// (their exact colours when there are no more; otherwise the most frequent
+// colours at 5 bits per channel, each the mean of the pixels it stands
+// for), every pixel mapped to its nearest palette colour, and variable-width
+// LZW codes up to 12 bits.
 class GifWriter
 {
 public:
