@@ -72,22 +72,24 @@ std::int8_t DeviceLink::SetCommand(std::uint8_t *buffer, int length)
     return transfer(true, buffer, length);
 }
 
-void DeviceLink::waitForSpacing()
-{
-    const auto spacing = std::chrono::milliseconds(pauseMs.load());
-    const auto since = Clock::now() - lastRequestAt;
-    if (since < spacing)
-        std::this_thread::sleep_for(spacing - since);
-}
-
+// Waits until the pause after the last request is over. Without
+// oversleeping: the kernel may wake a sleeper a few milliseconds late on a
+// busy machine, which over a few hundred requests would add seconds to a
+// transfer; so sleep most of the way, then yield for the last stretch.
 void DeviceLink::pause()
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs.load()));
+    constexpr auto Margin = std::chrono::milliseconds(2);
+    const auto deadline = lastRequestAt + std::chrono::milliseconds(pauseMs.load());
+    if (deadline - Clock::now() > Margin)
+        std::this_thread::sleep_until(deadline - Margin);
+    while (Clock::now() < deadline)
+        std::this_thread::yield();
 }
 
 bool DeviceLink::sendRequest(std::uint8_t *report)
 {
-    waitForSpacing();
+    // A request after one without its own pause (a profile selection) waits too.
+    pause();
     const bool sent = SetCommand(report, fwcmd::ReportLength) != 0;
     lastRequestAt = Clock::now();
     return sent;

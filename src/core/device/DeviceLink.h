@@ -77,7 +77,6 @@ public:
 private:
     static bool sendRequest(std::uint8_t *report);
     static bool controlCommand(std::uint8_t command, std::uint8_t argument, bool pauseAfter);
-    static void waitForSpacing();
     static void pause();
 };
 
