@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WexButton.h"
 
+#include "SkinPalette.h"
 #include "WexAccessibleFactory.h"
 #include "WexBtnDelege.h"
 #include "messaging/InProcessNotifier.h"
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QBitmap>
 #include <QEnterEvent>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,7 +49,6 @@ WexButton::WexButton(QWidget *parent) : QWidget(parent)
     m_font.setPixelSize(DefaultTitlePixelSize);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
-    setAttribute(Qt::WA_Hover, false);
 }
 
 WexButton::~WexButton() = default;
@@ -234,6 +235,11 @@ void WexButton::paintEvent(QPaintEvent *)
         painter.drawImage(rect(), picture);
     }
     paintTitle(painter);
+    if (m_showFocus && hasFocus()) {
+        painter.setPen(QPen(SkinPalette::accentBright(), 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void WexButton::paintTitle(QPainter &painter)
@@ -344,6 +350,21 @@ void WexButton::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     updateShapeMask();
+}
+
+void WexButton::focusInEvent(QFocusEvent *event)
+{
+    m_showFocus =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void WexButton::focusOutEvent(QFocusEvent *event)
+{
+    m_showFocus = false;
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 bool WexButton::event(QEvent *event)

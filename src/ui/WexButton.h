@@ -134,6 +134,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -169,6 +171,8 @@ private:
     bool m_leftPressed = false;
     bool m_pressInside = false;
     bool m_rightPressed = false;
+    // Reached with the keyboard: a thin red frame shows where the focus is.
+    bool m_showFocus = false;
 };
 
 } // namespace orvex

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WexProgressBar.h"
 
+#include "SkinPalette.h"
 #include "WexAccessibleFactory.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -166,6 +168,25 @@ void WexProgressBar::paintEvent(QPaintEvent *)
                               m_thumb.size());
         painter.drawImage(thumbRect.topLeft(), m_thumb);
     }
+    if (m_showFocus && hasFocus()) {
+        painter.setPen(QPen(SkinPalette::accentBright(), 1.0, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void WexProgressBar::focusInEvent(QFocusEvent *event)
+{
+    m_showFocus =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void WexProgressBar::focusOutEvent(QFocusEvent *event)
+{
+    m_showFocus = false;
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void WexProgressBar::mousePressEvent(QMouseEvent *event)

@@ -67,6 +67,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool isVertical() const;
@@ -88,6 +90,7 @@ private:
     int m_tag = 0;
     bool m_isConImage = false;
     bool m_dragging = false;
+    bool m_showFocus = false;
 };
 
 } // namespace orvex
