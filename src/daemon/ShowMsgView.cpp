@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ShowMsgView.h"
+
+#include "AgentEventLog.h"
+#include "OsdArtwork.h"
+
+#include "platform/ResourceFolder.h"
+#include "platform/WexLogger.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTimer>
+
+#include <atomic>
+
+namespace orvex {
+
+namespace {
+
+std::atomic<int> tickMs{ShowMsgView::DefaultTickMs};
+
+// Pictures are a few KiB; anything much larger is not one of ours.
+constexpr qint64 MaxPictureBytes = 4 * 1024 * 1024;
+
+const QColor FigureColour = Qt::white;
+constexpr int AntialiasMargin = 1;
+
+QString figuresFontFamily()
+{
+    static const QString family = [] {
+        const QString path = ResourceFolder::filePath(QLatin1String(osd::FontFile));
+        const int id = path.isEmpty() ? -1 : QFontDatabase::addApplicationFont(path);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty()) {
+            ORVEX_INFO(QStringLiteral("OSD font %1 not found; using the default font")
+                           .arg(QLatin1String(osd::FontFile)));
+            return QString();
+        }
+        return families.front();
+    }();
+    return family;
+}
+
+} // namespace
+
+ShowMsgView::ShowMsgView(QWidget *parent) : QWidget(parent), m_timer(new QTimer(this))
+{
+    setFixedSize(osd::Width, osd::Height);
+    setAttribute(Qt::WA_TranslucentBackground);
+    connect(m_timer, &QTimer::timeout, this, &ShowMsgView::timerPro);
+    loadImages();
+}
+
+void ShowMsgView::setTickInterval(int milliseconds)
+{
+    tickMs = milliseconds;
+}
+
+void ShowMsgView::loadImages()
+{
+    const QString folder = ResourceFolder::filePath(QLatin1String(osd::Folder));
+    for (const osd::Picture &picture : osd::Pictures) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(picture.fileName));
+        if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes) {
+            ORVEX_WARNING(QStringLiteral("OSD picture %1 missing").arg(file.fileName()));
+            continue;
+        }
+        m_imageArr.insert(QLatin1String(picture.tag), file.readAll());
+    }
+}
+
+QImage ShowMsgView::image(const QString &tag) const
+{
+    const auto found = m_imageArr.constFind(tag);
+    if (found == m_imageArr.cend())
+        return {};
+    QImage decoded = QImage::fromData(*found, "PNG");
+    if (decoded.isNull())
+        ORVEX_WARNING(QStringLiteral("OSD picture of %1 cannot be decoded").arg(tag));
+    return decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void ShowMsgView::showWithImageTag(const QString &tag)
+{
+    m_showImage = image(tag);
+    m_showCaption.clear();
+    for (const osd::Picture &picture : osd::Pictures) {
+        if (tag == QLatin1String(picture.tag))
+            m_showCaption = QLatin1String(picture.caption);
+    }
+    showImagePro();
+    AgentEventLog::osd(tag);
+}
+
+void ShowMsgView::showDpi(int stage, int x, int y)
+{
+    const bool same = x == y;
+    const char *prefix = same ? osd::DpiTagPrefix : osd::DpiXYTagPrefix;
+    QImage picture = image(QLatin1String(prefix) + QString::number(stage));
+    if (picture.isNull())
+        return;
+    const TextAttributes attributes =
+        getStrAtt(FigureColour, same ? osd::DpiValueFontSize : osd::DpiXYFontSize);
+    {
+        QPainter painter(&picture);
+        if (same) {
+            drawStringCenteredIn(painter, osd::DpiValueRect, attributes, dpiText(x));
+        } else {
+            drawStringCenteredIn(painter, osd::DpiXRect, attributes, dpiText(x));
+            drawStringCenteredIn(painter, osd::DpiYRect, attributes, dpiText(y));
+        }
+    }
+    m_showImage = picture;
+    m_showCaption =
+        same ? QStringLiteral("DPI stage %1: %2").arg(stage + 1).arg(dpiText(x))
+             : QStringLiteral("DPI stage %1: %2 × %3").arg(stage + 1).arg(dpiText(x), dpiText(y));
+    showImagePro();
+    AgentEventLog::osdDpi(stage, x, y);
+}
+
+// Resolution bytes are shown as DPI; wide enough that no int input overflows.
+QString ShowMsgView::dpiText(int value)
+{
+    return QString::number(qint64(value) * osd::DpiPerUnit);
+}
+
+ShowMsgView::TextAttributes ShowMsgView::getStrAtt(const QColor &colour, int size)
+{
+    QFont font;
+    const QString family = figuresFontFamily();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    // The shipped face is the bold cut; ask for it, or the system's regular
+    // cut of the same family would be chosen.
+    font.setBold(true);
+    font.setPixelSize(size);
+    return {font, colour};
+}
+
+// Centres the drawn figures (their ink, not the line box) in `rect`. A text
+// too large for the rectangle is drawn smaller rather than spilling over the
+// picture's other parts.
+void ShowMsgView::drawStringCenteredIn(QPainter &painter, const QRect &rect,
+                                       const TextAttributes &attributes, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    QFont font = attributes.font;
+    // Edge pixels of antialiased glyphs reach past their measured box.
+    const QRect room =
+        rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
+    QRect ink = QFontMetrics(font).tightBoundingRect(text);
+    if (ink.width() > room.width() || ink.height() > room.height()) {
+        const qreal scale =
+            qMin(qreal(room.width()) / ink.width(), qreal(room.height()) / ink.height());
+        font.setPixelSize(qMax(1, int(font.pixelSize() * scale)));
+        ink = QFontMetrics(font).tightBoundingRect(text);
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(attributes.colour);
+    const QPoint baseline(rect.center().x() - ink.width() / 2 - ink.left(),
+                          rect.center().y() - ink.height() / 2 - ink.top());
+    painter.drawText(baseline, text);
+}
+
+void ShowMsgView::showImagePro()
+{
+    m_timeSetp = HideTicks;
+    if (m_stop) {
+        m_timer->start(tickMs.load());
+        m_stop = false;
+    }
+    repaint();
+    Q_EMIT displayed(m_showCaption);
+}
+
+void ShowMsgView::timerPro()
+{
+    if (--m_timeSetp > 0)
+        return;
+    m_timer->stop();
+    m_stop = true;
+    closeViewPro();
+}
+
+void ShowMsgView::closeViewPro()
+{
+    Q_EMIT finished();
+}
+
+void ShowMsgView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    if (m_showImage.isNull())
+        return;
+    const QPoint origin((width() - m_showImage.width()) / 2, (height() - m_showImage.height()) / 2);
+    painter.drawImage(origin, m_showImage);
+}
+
+} // namespace orvex
