@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+namespace orvex::test {
+
+// The built OrvexDaemon on a given session bus, listening to the virtual
+// mouse at a given socket, with its stderr collected line by line.
+class AgentProcess
+{
+public:
+    AgentProcess();
+    ~AgentProcess();
+    AgentProcess(const AgentProcess &) = delete;
+    AgentProcess &operator=(const AgentProcess &) = delete;
+
+    // Starts the agent and waits until it hears the virtual mouse.
+    bool start(const QString &busAddress, const QString &socketPath);
+    // Starts it without waiting (for an agent expected to leave).
+    void launch(const QString &busAddress, const QString &socketPath);
+    bool waitForExit(int *exitCode);
+
+    // Waits until a line equal to `line` has been written; true when it has.
+    bool waitForLine(const QString &line, int timeoutMs = 5000);
+    // Every stderr line so far, and the lines that report what the agent
+    // did (OSD, LAUNCH, STATUS) in order.
+    QStringList lines();
+    QStringList actions();
+    // The event lines starting with `prefix`.
+    QStringList actionsStartingWith(const QString &prefix);
+
+private:
+    void collect();
+
+    QProcess m_process;
+    QStringList m_lines;
+    QByteArray m_partial;
+};
+
+} // namespace orvex::test

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The built agent against the virtual mouse over its socket, on a private
+// session bus: what a person does with the mouse, and what the configuration
+// application would send, as the agent's event lines and bus signals show.
+#include "AgentProcess.h"
+#include "PrivateBus.h"
+#include "TestEnvironment.h"
+#include "VirtualMouseProcess.h"
+
+#include "device/MemoryMap.h"
+#include "messaging/NotificationNames.h"
+#include "platform/UserDataFolder.h"
+#include "profile/ProfieController.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace orvex::test {
+namespace {
+
+constexpr int WaitMs = 5000;
+
+// Collects "OrvexDevStatus" signals as userInfo maps.
+class StatusSpy : public QObject
+{
+    Q_OBJECT
+public:
+    explicit StatusSpy(QDBusConnection connection)
+    {
+        connection.connect(QString(), QLatin1String(notify::BusPath),
+                           QLatin1String(notify::BusInterface), QLatin1String(notify::DevStatus),
+                           this, SLOT(received(QDBusMessage)));
+    }
+    QList<QVariantMap> statuses;
+
+public Q_SLOTS:
+    void received(const QDBusMessage &message)
+    {
+        statuses << qdbus_cast<QVariantMap>(message.arguments().value(1));
+    }
+};
+
+class AgentProcessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = freshFolder(QStringLiteral("agent"));
+        ASSERT_TRUE(bus.start());
+        mouse = std::make_unique<VirtualMouseProcess>(folder);
+        ASSERT_TRUE(mouse->start());
+        ASSERT_TRUE(agent.start(bus.address(), mouse->socketPath))
+            << agent.lines().join(u'\n').toStdString();
+        spy = std::make_unique<StatusSpy>(bus.connection());
+    }
+
+    void send(const QString &words)
+    {
+        ASSERT_EQ(mouse->send(words.split(u' ')), 0) << words.toStdString();
+    }
+
+    // Runs a bus client with the test's bus as the session bus.
+    int runClient(const QString &program, const QStringList &arguments)
+    {
+        QProcess client;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        client.setProcessEnvironment(environment);
+        client.start(program, arguments);
+        client.waitForFinished(WaitMs);
+        return client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
+    }
+
+    int runCtl(const QStringList &arguments)
+    {
+        return runClient(
+            QStringLiteral(ORVEXCTL_PATH),
+            QStringList{QStringLiteral("--device"), QStringLiteral("sim:") + mouse->socketPath} +
+                arguments);
+    }
+
+    // "OrvexSettingChange" as the application posts it, through gdbus.
+    void postSetting(const QString &code, const QString &userInfo)
+    {
+        ASSERT_EQ(runClient(QStringLiteral("gdbus"),
+                            {QStringLiteral("emit"), QStringLiteral("--session"),
+                             QStringLiteral("--object-path"), QLatin1String(notify::BusPath),
+                             QStringLiteral("--signal"),
+                             QLatin1String(notify::BusInterface) + QLatin1Char('.') +
+                                 QLatin1String(notify::SettingChange),
+                             QStringLiteral("'%1'").arg(code), userInfo}),
+                  0);
+    }
+
+    QString folder;
+    PrivateBus bus;
+    std::unique_ptr<VirtualMouseProcess> mouse;
+    AgentProcess agent;
+    std::unique_ptr<StatusSpy> spy;
+};
+
+TEST_F(AgentProcessTest, ResetsThePresentMouseAtStart)
+{
+    EXPECT_TRUE(waitUntil(
+        [&] { return mouse->traceLines().filter(QStringLiteral("SET C4 01 00")).size() == 1; },
+        WaitMs))
+        << mouse->traceLines().join(u'\n').toStdString();
+}
+
+TEST_F(AgentProcessTest, ProfileButtonShowsThePictureWhileNoApplicationRuns)
+{
+    send(QStringLiteral("profile 3"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("OSD P4")));
+    EXPECT_TRUE(agent.lines().contains(QStringLiteral("Daemon Rec a4 1 30 0 0 0 0 0")));
+    EXPECT_TRUE(agent.actionsStartingWith(QStringLiteral("STATUS 1")).isEmpty());
+}
+
+TEST_F(AgentProcessTest, WhileTheApplicationRunsProfileChangesAreOnlyRelayed)
+{
+    ASSERT_TRUE(bus.connection().registerService(QLatin1String(ApplicationIdentifier)));
+    send(QStringLiteral("profile 2"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("STATUS 1 2")));
+    ASSERT_TRUE(waitUntil([&] { return !spy->statuses.isEmpty(); }, WaitMs));
+    EXPECT_EQ(spy->statuses.front(),
+              (QVariantMap{{QStringLiteral("type"), 1}, {QStringLiteral("value"), 2}}));
+
+    // A later display proves the profile change showed nothing before it.
+    send(QStringLiteral("dpi-up"));
+    ASSERT_TRUE(waitUntil(
+        [&] { return !agent.actionsStartingWith(QStringLiteral("OSD")).isEmpty(); }, WaitMs));
+    EXPECT_TRUE(agent.actionsStartingWith(QStringLiteral("OSD P")).isEmpty());
+}
+
+TEST_F(AgentProcessTest, DpiUpShowsTheDpiPictureAndRelaysIt)
+{
+    // Factory profile 1 stands on stage 2 (1600 DPI); up is stage 3, 2400 DPI = 48 units.
+    send(QStringLiteral("profile 0"));
+    send(QStringLiteral("dpi-up"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("STATUS 2 2 48 48")));
+    EXPECT_TRUE(agent.lines().contains(QStringLiteral("OSD dpi 2 48 48")));
+    ASSERT_TRUE(waitUntil([&] { return !spy->statuses.isEmpty(); }, WaitMs));
+    EXPECT_EQ(spy->statuses.back(), (QVariantMap{{QStringLiteral("type"), 2},
+                                                 {QStringLiteral("value1"), 2},
+                                                 {QStringLiteral("value2"), 48},
+                                                 {QStringLiteral("value3"), 48}}));
+}
+
+TEST_F(AgentProcessTest, ConfigurationButtonStartsTheApplication)
+{
+    // The application as a desktop entry in the user's applications folder,
+    // where GIO finds it by its identifier.
+    const QString applications =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
+    QDir().mkpath(applications);
+    const QString marker = folder + QStringLiteral("/application-started");
+    const QString entry = applications + QStringLiteral("/com.kelto.orvexOption.desktop");
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=touch %1\n")
+                   .arg(marker)
+                   .toUtf8());
+    file.close();
+
+    // Right5 of factory profile 1 (firmware slot 7) is the configuration button.
+    send(QStringLiteral("profile 0"));
+    send(QStringLiteral("button 7"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + entry));
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
+}
+
+// The application binds a stored profile to a slot and tells the agent to
+// reload (message 101); from then on the slot's launcher opens that
+// profile's path.
+TEST_F(AgentProcessTest, LauncherButtonOpensThePathOfTheProfileBoundToItsSlotOnceReloaded)
+{
+    constexpr int Slot = 2;
+    constexpr int ButtonSlot = 9;
+    const int buttonIndex = MemoryMap::getBtnIndexBy2(ButtonSlot);
+    const int address = MemoryMap::getOffsetAdrBy(fwmem::ButtonClass + ButtonSlot, Slot);
+    ASSERT_EQ(runCtl({QStringLiteral("write"), QString::number(address), QStringLiteral("15")}), 0);
+    ASSERT_EQ(runCtl({QStringLiteral("reload")}), 0);
+    send(QStringLiteral("profile 2"));
+
+    const QString marker = folder + QStringLiteral("/game-started");
+    const QString script = folder + QStringLiteral("/game.sh");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+
+    ProfieController *controller = ProfieController::getShareProCon();
+    const ProfileValuePtr profile =
+        controller->addProfileByName(QStringLiteral("Launcher"), nullptr);
+    ORVEX_PROFILE data = profile->profileData();
+    const QByteArray path = script.toUtf8();
+    ASSERT_LT(path.size(), qsizetype(sizeof(BTN_INFO::app_path)));
+    std::copy(path.begin(), path.end(), data.btnInfo[buttonIndex].app_path);
+    profile->setProfileData(data);
+    controller->setCurrFWProfileIndex(Slot);
+    controller->setProfileToFWPro(profile->profileId());
+    ASSERT_TRUE(controller->saveToSys());
+
+    // Still the slot's factory profile, whose button launches nothing.
+    send(QStringLiteral("button 9"));
+    // 0x80 + 11 * 2 + 9 = 0x9F
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("Daemon Rec a4 0 20 0 0 9f 0 0")));
+    postSetting(QStringLiteral("101"), QStringLiteral("@a{sv} {}"));
+    send(QStringLiteral("button 9"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + script));
+    EXPECT_EQ(agent.actionsStartingWith(QStringLiteral("LAUNCH")).size(), 1);
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
+}
+
+TEST_F(AgentProcessTest, UnplugAndPlugArePostedToTheApplication)
+{
+    send(QStringLiteral("unplug"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("STATUS 100")));
+    send(QStringLiteral("plug"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("STATUS 101")));
+    ASSERT_TRUE(waitUntil([&] { return spy->statuses.size() == 2; }, WaitMs));
+    EXPECT_EQ(spy->statuses[0], (QVariantMap{{QStringLiteral("type"), 100}}));
+    EXPECT_EQ(spy->statuses[1], (QVariantMap{{QStringLiteral("type"), 101}}));
+}
+
+TEST_F(AgentProcessTest, SettingMessagesFromBusClientsSwitchAndDriveTheDisplay)
+{
+    postSetting(QStringLiteral("110"), QStringLiteral("{'value1': <false>}"));
+    postSetting(QStringLiteral("111"), QStringLiteral("{'value1': <1>, 'value2': <1>}"));
+    // Signals of the wrong shape are dropped without harm.
+    ASSERT_EQ(runClient(QStringLiteral("dbus-send"),
+                        {QStringLiteral("--session"), QStringLiteral("--type=signal"),
+                         QLatin1String(notify::BusPath),
+                         QStringLiteral("com.kelto.orvex.OrvexSettingChange"),
+                         QStringLiteral("string:111")}),
+              0);
+    postSetting(QStringLiteral("110"), QStringLiteral("{'value1': <true>}"));
+    // A value of another type is dropped: no kind, no display.
+    postSetting(QStringLiteral("111"), QStringLiteral("{'value1': <'1'>, 'value2': <2>}"));
+    postSetting(QStringLiteral("111"), QStringLiteral("{'value1': <2>, 'value2': <1>}"));
+    postSetting(QStringLiteral("111"), QStringLiteral("{'value1': <3>, 'value2': <1>, "
+                                                      "'value3': <32>, 'value4': <16>}"));
+
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("OSD dpi 1 32 16")));
+    EXPECT_EQ(agent.actionsStartingWith(QStringLiteral("OSD")),
+              (QStringList{QStringLiteral("OSD battle"), QStringLiteral("OSD dpi 1 32 16")}));
+}
+
+TEST_F(AgentProcessTest, ASecondAgentInTheSessionLeaves)
+{
+    AgentProcess second;
+    second.launch(bus.address(), mouse->socketPath);
+    int exitCode = -1;
+    ASSERT_TRUE(second.waitForExit(&exitCode));
+    EXPECT_EQ(exitCode, 0);
+
+    send(QStringLiteral("profile 1"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("OSD P2")));
+    EXPECT_TRUE(second.actions().isEmpty());
+}
+
+} // namespace
+} // namespace orvex::test
+
+#include "AgentProcessTest.moc"

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening launcher paths and finding the configuration application.
+#include "TestEnvironment.h"
+#include "VirtualMouseProcess.h"
+
+#include "ApplicationLauncher.h"
+
+#include "platform/UserDataFolder.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace orvex::test {
+namespace {
+
+void writeFile(const QString &path, const QString &text, bool executable = false)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+class ApplicationLauncherTest : public ::testing::Test
+{
+protected:
+    QString folder = freshFolder(QStringLiteral("launch"));
+};
+
+TEST_F(ApplicationLauncherTest, StartsExecutablesAndDesktopEntries)
+{
+    const QString script = folder + QStringLiteral("/game.sh");
+    writeFile(script, QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/script-ran\"\n"), true);
+    const QString entry = folder + QStringLiteral("/game.desktop");
+    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=touch %1\n")
+                         .arg(folder + QStringLiteral("/entry-ran")));
+
+    EXPECT_TRUE(ApplicationLauncher::open(script));
+    EXPECT_TRUE(ApplicationLauncher::open(entry));
+    EXPECT_TRUE(waitUntil([&] {
+        return QFileInfo::exists(folder + QStringLiteral("/script-ran")) &&
+               QFileInfo::exists(folder + QStringLiteral("/entry-ran"));
+    }));
+}
+
+TEST_F(ApplicationLauncherTest, MissingEmptyAndBrokenPathsLaunchNothing)
+{
+    EXPECT_FALSE(ApplicationLauncher::open(QString()));
+    EXPECT_FALSE(ApplicationLauncher::open(folder + QStringLiteral("/gone")));
+    const QString broken = folder + QStringLiteral("/broken.desktop");
+    writeFile(broken, QStringLiteral("[Desktop Entry]\nType=Application\nName=Broken\n"));
+    EXPECT_FALSE(ApplicationLauncher::open(broken));
+}
+
+TEST_F(ApplicationLauncherTest, FindsTheConfigurationApplicationByItsDesktopEntry)
+{
+    const QString applications =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
+    QDir().mkpath(applications);
+    const QString entry =
+        applications + QLatin1Char('/') + ApplicationLauncher::configurationDesktopId();
+    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=true\n"));
+    EXPECT_EQ(ApplicationLauncher::configurationApplicationPath(), entry);
+}
+
+TEST_F(ApplicationLauncherTest, TheApplicationRunsWhileItsBusNameIsOwned)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        GTEST_SKIP() << "no session bus";
+    EXPECT_FALSE(ApplicationLauncher::isConfigurationRunning());
+    ASSERT_TRUE(bus.registerService(QLatin1String(ApplicationIdentifier)));
+    EXPECT_TRUE(ApplicationLauncher::isConfigurationRunning());
+    bus.unregisterService(QLatin1String(ApplicationIdentifier));
+    EXPECT_FALSE(ApplicationLauncher::isConfigurationRunning());
+}
+
+} // namespace
+} // namespace orvex::test
