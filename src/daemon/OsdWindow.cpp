@@ -6,7 +6,9 @@
 #include "ShowMsgView.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QSurfaceFormat>
 
 namespace orvex {
 
@@ -18,17 +20,19 @@ constexpr Qt::WindowFlags DisplayWindowFlags =
     Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
     Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint;
 
+// Per-pixel transparency around the picture's rounded panel.
+constexpr int AlphaBits = 8;
+
 } // namespace
 
-OsdWindow::OsdWindow(QWidget *parent)
-    : QWidget(parent, DisplayWindowFlags), m_view(new ShowMsgView(this))
+OsdWindow::OsdWindow() : m_view(new ShowMsgView(this))
 {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedSize(osd::Width, osd::Height);
-    setWindowTitle(QStringLiteral("Orvex"));
+    setFlags(DisplayWindowFlags);
+    QSurfaceFormat format = requestedFormat();
+    format.setAlphaBufferSize(AlphaBits);
+    setFormat(format);
+    setGeometry(0, 0, osd::Width, osd::Height);
+    setTitle(QStringLiteral("Orvex"));
     if (!canPlaceWindows())
         m_notification = new DesktopNotification(this);
     connect(m_view, &ShowMsgView::displayed, this, &OsdWindow::present);
@@ -52,9 +56,9 @@ QPoint OsdWindow::placement(const QRect &screenGeometry)
 void OsdWindow::prepareForDisplay()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(placement(screen->geometry()));
+        setPosition(placement(screen->geometry()));
     if (!isVisible())
-        setWindowOpacity(0.0);
+        setOpacity(0.0);
 }
 
 void OsdWindow::present(const QString &caption)
@@ -63,8 +67,15 @@ void OsdWindow::present(const QString &caption)
         m_notification->show(caption);
         return;
     }
+    update();
     show();
-    setWindowOpacity(1.0);
+    setOpacity(1.0);
+}
+
+void OsdWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_view->drawRect(painter, QRect(QPoint(0, 0), size()));
 }
 
 void OsdWindow::finish()

@@ -2,30 +2,29 @@
 #pragma once
 
 #include <QPoint>
-#include <QWidget>
-
-class QScreen;
+#include <QRasterWindow>
 
 namespace orvex {
 
 class DesktopNotification;
 class ShowMsgView;
 
-// The display window: borderless, translucent, above every other window,
-// centred horizontally BottomMargin pixels above the bottom of the primary
-// screen. It never takes the focus and lets clicks through to what is below.
+// The display window: a plain raster window, borderless, translucent, above
+// every other window, centred horizontally BottomMargin pixels above the
+// bottom of the primary screen. It never takes the focus and lets clicks
+// through to what is below.
 //
 // Where the platform cannot place such a window (a Wayland session, where
 // windows do not choose their position or stacking), the window is never
 // shown; each display goes to the desktop's notification service instead,
 // with the picture's words.
-class OsdWindow : public QWidget
+class OsdWindow : public QRasterWindow
 {
     Q_OBJECT
 public:
     static constexpr int BottomMargin = 100;
 
-    explicit OsdWindow(QWidget *parent = nullptr);
+    OsdWindow();
     ~OsdWindow() override;
 
     ShowMsgView *contentView() const { return m_view; }
@@ -38,6 +37,9 @@ public:
     static QPoint placement(const QRect &screenGeometry);
     // Whether windows can be placed and kept on top on this platform.
     static bool canPlaceWindows();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void present(const QString &caption);

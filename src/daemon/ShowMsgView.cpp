@@ -45,10 +45,8 @@ QString figuresFontFamily()
 
 } // namespace
 
-ShowMsgView::ShowMsgView(QWidget *parent) : QWidget(parent), m_timer(new QTimer(this))
+ShowMsgView::ShowMsgView(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
 {
-    setFixedSize(osd::Width, osd::Height);
-    setAttribute(Qt::WA_TranslucentBackground);
     connect(m_timer, &QTimer::timeout, this, &ShowMsgView::timerPro);
     loadImages();
 }
@@ -173,7 +171,6 @@ void ShowMsgView::showImagePro()
         m_timer->start(tickMs.load());
         m_stop = false;
     }
-    repaint();
     Q_EMIT displayed(m_showCaption);
 }
 
@@ -191,14 +188,14 @@ void ShowMsgView::closeViewPro()
     Q_EMIT finished();
 }
 
-void ShowMsgView::paintEvent(QPaintEvent *)
+void ShowMsgView::drawRect(QPainter &painter, const QRect &bounds) const
 {
-    QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(rect(), Qt::transparent);
+    painter.fillRect(bounds, Qt::transparent);
     if (m_showImage.isNull())
         return;
-    const QPoint origin((width() - m_showImage.width()) / 2, (height() - m_showImage.height()) / 2);
+    const QPoint origin(bounds.x() + (bounds.width() - m_showImage.width()) / 2,
+                        bounds.y() + (bounds.height() - m_showImage.height()) / 2);
     painter.drawImage(origin, m_showImage);
 }
 

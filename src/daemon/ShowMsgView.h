@@ -6,8 +6,9 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QObject>
+#include <QRect>
 #include <QString>
-#include <QWidget>
 
 class QPainter;
 class QTimer;
@@ -15,7 +16,8 @@ class QTimer;
 namespace orvex {
 
 // The on-screen display's content: the pictures by tag, the DPI picture
-// composed with its figures, and the hide timer.
+// composed with its figures, and the hide timer. The window that holds it
+// draws it with drawRect().
 //
 // A display lasts HideTicks ticks of the tick interval (3 s by default); a
 // display while one is shown only restarts the count. When the count runs out
@@ -24,7 +26,7 @@ namespace orvex {
 // The pictures are kept as their PNG bytes and decoded when shown: 19
 // decoded pictures would hold some 6 MB for a program that shows one picture
 // a few times an hour, and a decode takes about a millisecond.
-class ShowMsgView : public QWidget
+class ShowMsgView : public QObject
 {
     Q_OBJECT
 public:
@@ -33,7 +35,7 @@ public:
 
     // Loads the pictures of every known tag from the resource folder; a
     // missing picture leaves its tag without an entry.
-    explicit ShowMsgView(QWidget *parent = nullptr);
+    explicit ShowMsgView(QObject *parent = nullptr);
 
     // Shows the picture of `tag`; an unknown tag shows an empty picture for
     // the same time.
@@ -59,17 +61,18 @@ public:
     bool hasImage(const QString &tag) const { return m_imageArr.contains(tag); }
     int imageCount() const { return int(m_imageArr.size()); }
 
+    // Draws the picture shown now centred in `bounds`, over a transparent fill.
+    void drawRect(QPainter &painter, const QRect &bounds) const;
+
     // The length of one tick; tests shorten it.
     static void setTickInterval(int milliseconds);
 
 Q_SIGNALS:
-    // A display starts or is renewed: the window makes itself visible.
+    // A display starts or is renewed: the window redraws and makes itself
+    // visible.
     void displayed(const QString &caption);
     // The display time ran out: the window hides itself.
     void finished();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void loadImages();

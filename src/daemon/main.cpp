@@ -10,8 +10,8 @@
 #include "device/DeviceSelector.h"
 #include "platform/WexLogger.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -22,7 +22,7 @@ constexpr char DriverIdentify[] = "com_kelto_driver_OrvexDriver";
 constexpr char PrintName[] = "Orvex";
 
 // Answers whether to go on; sets *status when not.
-bool readCommandLine(const QApplication &app, int *status)
+bool readCommandLine(const QGuiApplication &app, int *status)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The Orvex mouse's background agent."));
@@ -57,10 +57,10 @@ bool readCommandLine(const QApplication &app, int *status)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("OrvexDaemon"));
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("OrvexDaemon"));
     // The display window comes and goes; the agent stays.
-    QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     orvex::WexLogger::applyEnvironment();
 
     int status = 0;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The agent's tests need a widget application (the display window), so they
+// The agent's tests need a GUI application (the display window), so they
 // have their own main: the XDG folders point at private temporary ones, as
 // for every other test program, and Qt draws on the offscreen platform.
 #include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,8 @@ int main(int argc, char **argv)
         setenv(variable, QFile::encodeName(folder).constData(), 1);
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -58,7 +58,7 @@ TEST(DesktopNotificationTest, EachChangeReplacesTheLastNotificationAndExpiresWit
     notification.show(QStringLiteral("Profile 4"));
     ASSERT_TRUE(waitUntil([&] { return fake.calls.size() == 1; }));
     waitUntil([] { return false; }, ReplyWaitMs); // the service's answer carries the id
-    notification.show(QString()); // an empty picture has no words to show
+    notification.show(QString());                 // an empty picture has no words to show
     notification.show(QStringLiteral("DPI stage 2: 800"));
     ASSERT_TRUE(waitUntil([&] { return fake.calls.size() == 2; }));
 

@@ -10,8 +10,8 @@
 
 #include "platform/ResourceFolder.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -161,7 +161,7 @@ TEST_F(ShowMsgViewTest, WindowStaysOnTopTakesNoFocusOrClicksAndHidesWhenTheCount
 {
     ShowMsgView::setTickInterval(ShortTickMs);
     OsdWindow window;
-    const Qt::WindowFlags flags = window.windowFlags();
+    const Qt::WindowFlags flags = window.flags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_TRUE(flags.testFlag(Qt::WindowTransparentForInput));
@@ -171,7 +171,7 @@ TEST_F(ShowMsgViewTest, WindowStaysOnTopTakesNoFocusOrClicksAndHidesWhenTheCount
     EXPECT_FALSE(window.isVisible());
     window.contentView()->showWithImageTag(QStringLiteral("battle"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NE(QApplication::activeWindow(), &window);
+    EXPECT_NE(QGuiApplication::focusWindow(), &window);
     EXPECT_TRUE(waitUntil([&] { return !window.isVisible(); }));
 }
 
