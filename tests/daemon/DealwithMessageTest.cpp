@@ -106,6 +106,14 @@ TEST_F(DealwithMessageTest, DpiReportShowsTheStageAndRelaysIt)
     EXPECT_TRUE(handler->showMsgFrm()->isVisible());
 }
 
+TEST_F(DealwithMessageTest, DpiStageWithoutPictureIsRelayedButLeavesNoWindowOnScreen)
+{
+    makeHandler().dealWithMsg(report({0xA4, 0x02, 0x27, 0x10, 0x10}));
+    EXPECT_EQ(recorder.actions(), QStringList{QStringLiteral("STATUS 2 7 16 16")});
+    ASSERT_NE(handler->showMsgFrm(), nullptr);
+    EXPECT_FALSE(handler->showMsgFrm()->isVisible());
+}
+
 TEST_F(DealwithMessageTest, ProfileReportShowsThePictureOrOnlyRelaysWhileTheApplicationRuns)
 {
     RecordingHandler &agent = makeHandler();
