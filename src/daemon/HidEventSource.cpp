@@ -53,10 +53,10 @@ bool HidEventSource::start(Callbacks callbacks)
 
 QString HidEventSource::describe() const
 {
-    return QStringLiteral("USB mouse %1:%2")
-        .arg(m_vendorId, 4, 16, QLatin1Char('0'))
-        .arg(m_productId, 4, 16, QLatin1Char('0'))
-        .toUpper();
+    const auto hex = [](std::uint16_t id) {
+        return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+    };
+    return QStringLiteral("USB mouse %1:%2").arg(hex(m_vendorId), hex(m_productId));
 }
 
 // hidraw lists a node once per top-level usage; merge them per node.
