@@ -12,12 +12,14 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QThreadPool>
 
 #include <cstdio>
 
 namespace {
 
 constexpr int ExitUsageError = 2;
+constexpr int NeverExpire = -1; // QThreadPool expiry: threads wait without a timeout
 constexpr char DriverIdentify[] = "com_kelto_driver_OrvexDriver";
 constexpr char PrintName[] = "Orvex";
 
@@ -61,6 +63,9 @@ int main(int argc, char **argv)
     QGuiApplication::setApplicationName(QStringLiteral("OrvexDaemon"));
     // The display window comes and goes; the agent stays.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Qt's image code lends work to the global thread pool; its idle threads
+    // would wake to expire 30 s after each display. Let them sleep instead.
+    QThreadPool::globalInstance()->setExpiryTimeout(NeverExpire);
     orvex::WexLogger::applyEnvironment();
 
     int status = 0;
