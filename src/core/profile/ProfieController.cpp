@@ -29,9 +29,9 @@ bool inSlotRange(int slot)
     return slot >= 0 && slot < FirmwareSlotCount;
 }
 
-// The profile files of a folder, in name order, the seeded default files
-// last: a default profile already stored under its own name then wins over
-// the fresh copy, which is skipped as a duplicate name.
+// The profile files of a folder, in name order, copies of the resources'
+// default files last: a default profile stored under its own name wins over
+// such a copy left behind, which is skipped as a duplicate name.
 QStringList profileFilesOf(const QString &folder)
 {
     QStringList regular;
@@ -66,22 +66,29 @@ ProfieController::ProfieController()
 
 // --- Life and persistence ---------------------------------------------------
 
-void ProfieController::seedDefaultsInto(const QString &folder) const
+// A default profile the folder does not hold (by name) is copied in from the
+// resources as Default<n>.pro and loaded. Defaults already stored under their
+// own names are not copied again, so a reload writes nothing in the usual
+// case and an edited default is never shadowed by a fresh copy.
+void ProfieController::restoreMissingDefaults(const QString &folder)
 {
     for (int slot = 1; slot <= FirmwareSlotCount; ++slot) {
-        if (m_defaultProfileArrs.value(slot - 1))
-            WexAction::checkAddCopyFileFromResourceWithPath(folder,
-                                                            DefaultProfileFiles::fileName(slot));
+        const ProfileValuePtr shipped = m_defaultProfileArrs.value(slot - 1);
+        if (!shipped || getProfileByName(shipped->name()))
+            continue;
+        const QString fileName = DefaultProfileFiles::fileName(slot);
+        if (WexAction::checkAddCopyFileFromResourceWithPath(folder, fileName))
+            loadFile(folder, fileName);
     }
 }
 
-void ProfieController::loadFolder(const QString &folder)
+void ProfieController::loadFile(const QString &folder, const QString &fileName)
 {
-    for (const QString &fileName : profileFilesOf(folder)) {
-        const int result = addByPath(folder + QLatin1Char('/') + fileName);
-        if (result != Imported)
-            ORVEX_DEBUG(QStringLiteral("profile file %1 skipped (%2)").arg(fileName).arg(result));
-    }
+    const int result = addByPath(folder + QLatin1Char('/') + fileName);
+    if (result == Imported)
+        profileArr.last()->setStoredFileName(fileName);
+    else
+        ORVEX_DEBUG(QStringLiteral("profile file %1 skipped (%2)").arg(fileName).arg(result));
 }
 
 void ProfieController::refreshProfile()
@@ -90,8 +97,9 @@ void ProfieController::refreshProfile()
     m_currProfile.reset();
     profileArr.clear();
     if (QFileInfo(m_sysProPath).isDir()) {
-        seedDefaultsInto(m_sysProPath);
-        loadFolder(m_sysProPath);
+        for (const QString &fileName : profileFilesOf(m_sysProPath))
+            loadFile(m_sysProPath, fileName);
+        restoreMissingDefaults(m_sysProPath);
     }
     if (profileArr.isEmpty())
         addProfile();
@@ -275,8 +283,10 @@ ProfileValuePtr ProfieController::copyProfile(const ProfileValuePtr &source)
 
 int ProfieController::addByPath(const QString &path)
 {
+    // ProfileValue loads an unreadable file as an empty profile; an import
+    // must not take that for a profile.
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
     file.close();
     ProfileValuePtr profile = ProfileValue::initWithPath(path);
@@ -284,8 +294,6 @@ int ProfieController::addByPath(const QString &path)
         return Unreadable;
     if (!checkProfileName(profile->name(), nullptr))
         return NameTaken;
-    if (QFileInfo(path).absoluteDir() == QDir(m_sysProPath))
-        profile->setStoredFileName(QFileInfo(path).fileName());
     profileArr.append(profile);
     return Imported;
 }

@@ -37,8 +37,8 @@ public:
 
     // --- Life and persistence ---------------------------------------------
 
-    // Reloads the list from the profile folder, after seeding it with the
-    // default profiles it lacks; selects the first profile.
+    // Reloads the list from the profile folder, copying in each shipped
+    // default profile it does not hold; selects the first profile.
     void refreshProfile();
     // Sorts by profileId, ascending; equal identifiers keep their order.
     void sortProfile();
@@ -181,8 +181,8 @@ public:
     std::int64_t fwProfileID[FirmwareSlotCount] = {};
 
 private:
-    void seedDefaultsInto(const QString &folder) const;
-    void loadFolder(const QString &folder);
+    void restoreMissingDefaults(const QString &folder);
+    void loadFile(const QString &folder, const QString &fileName);
     int indexOf(const ProfileValuePtr &profile) const;
     ProfileValuePtr slotDefaultCopy(int slot) const;
     void remapSlotsForRenumbering();

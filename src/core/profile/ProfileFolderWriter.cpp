@@ -47,25 +47,40 @@ ProfileValuePtr ProfileFolderWriter::holderOf(const Entry &entry) const
     return nullptr;
 }
 
+// A file that already holds exactly this image is left alone: a save after
+// one edit then syncs one file, not the whole folder.
 bool ProfileFolderWriter::write(const ProfileValuePtr &profile, const QString &fileName)
 {
-    if (!profile->saveToPath(pathOf(fileName)))
+    const QString path = pathOf(fileName);
+    if (!holdsImage(path, profile->fileImage()) && !profile->saveToPath(path))
         return false;
     profile->setStoredFileName(fileName);
     return true;
 }
 
-QString ProfileFolderWriter::spareFileName(const QString &fileName) const
+bool ProfileFolderWriter::holdsImage(const QString &path, const QByteArray &image)
+{
+    QFile file(path);
+    if (file.size() != image.size() || !file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(image.size() + 1) == image;
+}
+
+// "<stem>~spareN": a file name no file, target or listed profile name has.
+QString ProfileFolderWriter::spareNameFor(const QString &fileName) const
 {
     const QString stem = QFileInfo(fileName).completeBaseName();
     for (int n = 1;; ++n) {
-        const QString candidate = QStringLiteral("%1%2spare%3.%4")
-                                      .arg(stem)
-                                      .arg(QLatin1Char(ProfileFileNames::SuffixMark))
-                                      .arg(n)
-                                      .arg(QLatin1String(ProfileFileNames::Extension));
-        if (!m_targets.contains(candidate) && !QFileInfo::exists(pathOf(candidate)))
-            return candidate;
+        const QString name = QStringLiteral("%1%2spare%3")
+                                 .arg(stem)
+                                 .arg(QLatin1Char(ProfileFileNames::SuffixMark))
+                                 .arg(n);
+        const QString file = name + QLatin1Char('.') + QLatin1String(ProfileFileNames::Extension);
+        const bool nameTaken =
+            std::any_of(m_listed.cbegin(), m_listed.cend(),
+                        [&](const ProfileValuePtr &p) { return p->name() == name; });
+        if (!nameTaken && !m_targets.contains(file) && !QFileInfo::exists(pathOf(file)))
+            return name;
     }
 }
 
@@ -92,19 +107,29 @@ bool ProfileFolderWriter::writeAll(const QList<Entry> &entries)
 }
 
 // No blocked entry can be written: each target holds another profile's only
-// copy. The first blocked profile is written to a spare file, which frees its
-// old file. When the profile holding its own target is not waiting to be
-// written, that target never frees and the spare stays its file.
+// copy (profiles swapping names). The first blocked profile's data goes to a
+// spare file under a name of its own, which frees its old file without two
+// files ever holding one name. When the profile holding its target is not
+// waiting to be written, that target never frees: the spare, under the
+// profile's own name, stays its file.
 bool ProfileFolderWriter::moveAside(QList<Entry> &blocked)
 {
     const Entry first = blocked.first();
     const ProfileValuePtr holder = holderOf(first);
-    if (!write(first.profile, spareFileName(first.fileName)))
-        return false;
+    const QString spareName = spareNameFor(first.fileName);
+    const QString spareFile =
+        spareName + QLatin1Char('.') + QLatin1String(ProfileFileNames::Extension);
     const bool holderWaits = std::any_of(blocked.cbegin(), blocked.cend(),
                                          [&](const Entry &e) { return e.profile == holder; });
-    if (!holderWaits)
+    if (!holderWaits) {
         blocked.removeFirst();
+        return write(first.profile, spareFile);
+    }
+    ProfileValue parked = *first.profile;
+    parked.setName(spareName);
+    if (!parked.saveToPath(pathOf(spareFile)))
+        return false;
+    first.profile->setStoredFileName(spareFile);
     return true;
 }
 

@@ -11,11 +11,13 @@ namespace orvex {
 
 // Writes profiles into the profile folder without ever leaving it with fewer
 // good profiles than before, whenever the process stops:
-// - every file is written atomically (aside, then renamed over);
+// - every file is written atomically (aside, then renamed over), unless it
+//   already holds exactly what would be written;
 // - a file that still holds another listed profile's only copy (its
 //   storedFileName()) is replaced only after that profile has been written
 //   to its own new file; a cycle of such moves (two profiles swapping names)
-//   is broken by first writing one of them to a spare file;
+//   is broken by first writing one of them to a spare file under a spare
+//   name, so no two files ever hold one name (a reload would drop one);
 // - files that no longer belong are removed only after every write worked.
 class ProfileFolderWriter
 {
@@ -48,7 +50,8 @@ private:
     ProfileValuePtr holderOf(const Entry &entry) const;
     bool moveAside(QList<Entry> &blocked);
     bool write(const ProfileValuePtr &profile, const QString &fileName);
-    QString spareFileName(const QString &fileName) const;
+    static bool holdsImage(const QString &path, const QByteArray &image);
+    QString spareNameFor(const QString &fileName) const;
     QString pathOf(const QString &fileName) const;
 
     QString m_folder;

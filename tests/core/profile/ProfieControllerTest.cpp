@@ -45,8 +45,8 @@ TEST_F(ProfileStoreTest, EmptyFolderHoldsTheFiveDefaultsSortedWithTheFirstSelect
     EXPECT_EQ(profileFiles(), slotFileNames());
 }
 
-// The seeded copies come back at every reload; an edited default stored
-// under its own name must win over the fresh copy, whatever the file order.
+// Defaults are stored under their own names once saved; a reload must not
+// bring back a fresh copy that shadows the user's edits.
 TEST_F(ProfileStoreTest, EditedDefaultsSurviveTheReseedingOfEveryReload)
 {
     ProfieController &pc = controller();
@@ -59,8 +59,16 @@ TEST_F(ProfileStoreTest, EditedDefaultsSurviveTheReseedingOfEveryReload)
     stored.sort();
     EXPECT_EQ(profileFiles(), stored);
 
+    // A reload finds every default stored and writes nothing.
     pc.refreshProfile();
+    EXPECT_EQ(profileFiles(), stored);
     EXPECT_EQ(listedNames(), factoryNames());
+    EXPECT_EQ(pc.profileArr.first()->profileData().liftHeight, 17u);
+
+    // A fresh copy left beside the stored default loses to it.
+    QFile::copy(resourceFolder() + QStringLiteral("/Default1.pro"),
+                profileFolder() + QStringLiteral("/Default1.pro"));
+    pc.refreshProfile();
     EXPECT_EQ(pc.profileArr.first()->profileData().liftHeight, 17u);
     ASSERT_TRUE(pc.saveToSys());
     EXPECT_EQ(profileFiles(), stored);
