@@ -2,7 +2,10 @@
 #include "ProfileStoreFixture.h"
 
 #include "OrvexAction.h"
+#include "catalogue/Catalogue.h"
+#include "platform/WexAction.h"
 #include "profile/DefaultProfileFiles.h"
+#include "profile/FactoryProfiles.h"
 
 #include <QFile>
 
@@ -140,4 +143,33 @@ TEST_F(ProfileStoreTest, AMissingDefaultIsTheAbsenceOfADefault)
     EXPECT_EQ(std::memcmp(&before, &OrvexAction::selProfile, sizeof(ORVEX_PROFILE)), 0);
     const ProfileValuePtr blank = pc.addProfile();
     EXPECT_EQ(blank->profileData().liftHeight, 0u);
+}
+
+// The files the build ships: made from the factory source, each button's
+// FuncID the catalogue's entry for that firmware function.
+TEST(ShippedDefaultProfiles, MatchTheFactorySourceAndTheCatalogue)
+{
+    const QDomDocument catalogue =
+        WexAction::loadXmlFromPath(QStringLiteral(ORVEX_SOURCE_DIR "/resources/MenuInfo.xml"));
+    Catalogue::initSingleMenulist(
+        catalogue.documentElement().firstChildElement(QStringLiteral("SingleMenu")));
+    const QList<FactoryProfile> factories = FactoryProfiles::load();
+    const QList<ProfileValuePtr> shipped = DefaultProfileFiles::loadShipped();
+    ASSERT_EQ(shipped.size(), factories.size());
+    for (int i = 0; i < shipped.size(); ++i) {
+        ASSERT_TRUE(shipped[i]) << "Default" << i + 1 << ".pro";
+        EXPECT_TRUE(shipped[i]->isDefault());
+        EXPECT_EQ(shipped[i]->profileId(), i + 1);
+        EXPECT_EQ(shipped[i]->name(), factories[i].name);
+        EXPECT_EQ(shipped[i]->fwProfileID[i], i + 1);
+        const ORVEX_PROFILE data = shipped[i]->profileData();
+        EXPECT_EQ(data.liftHeight, factories[i].profile.liftHeight);
+        EXPECT_EQ(data.lightColorIndexArr[0], factories[i].profile.lightColorIndexArr[0]);
+        for (const BTN_INFO &button : data.btnInfo) {
+            const MenuInfoPtr entry = Catalogue::getSingleByBtnInfo(button);
+            ASSERT_TRUE(entry) << "Default" << i + 1 << ".pro: class " << button.FuncTableId;
+            EXPECT_EQ(button.FuncID, std::uint32_t(entry->functionID));
+        }
+    }
+    Catalogue::resetState();
 }
