@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/DeviceTransfer.h"
+#include "device/OnboardProfile.h"
+#include "device/SettingsTransfer.h"
+#include "messaging/InProcessNotifier.h"
+#include "messaging/NotificationNames.h"
+#include "platform/UserDataFolder.h"
+#include "profile/FactoryProfiles.h"
+#include "profile/ProfieController.h"
+#include "profile/ProfileState.h"
+
+#include "VirtualMouseFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <atomic>
+#include <cstring>
+#include <random>
+
+using namespace orvex;
+
+namespace {
+
+// Passes reports to the virtual mouse and pulls its plug after a given
+// number of them, as a person yanking the cable mid-transfer would.
+class UnpluggingTransport : public Transport
+{
+public:
+    UnpluggingTransport(std::shared_ptr<sim::FirmwareModel> model, int reportsBeforeUnplug)
+        : m_inner(model), m_model(std::move(model)), m_left(reportsBeforeUnplug)
+    {
+    }
+    bool open() override { return m_inner.open(); }
+    void close() override { m_inner.close(); }
+    bool isPresent() override { return m_inner.isPresent(); }
+    bool sendFeatureReport(const Report &report) override
+    {
+        countDown();
+        return m_inner.sendFeatureReport(report);
+    }
+    bool getFeatureReport(Report &report) override
+    {
+        countDown();
+        return m_inner.getFeatureReport(report);
+    }
+    QString describe() const override { return m_inner.describe(); }
+
+private:
+    void countDown()
+    {
+        if (--m_left == 0)
+            m_model->unplug();
+    }
+    sim::InProcessTransport m_inner;
+    std::shared_ptr<sim::FirmwareModel> m_model;
+    int m_left;
+};
+
+class DeviceTransferTest : public test::VirtualMouseFixture
+{
+protected:
+    void SetUp() override
+    {
+        VirtualMouseFixture::SetUp();
+        withoutPauses();
+        DeviceTransfer::setSettlePause(std::chrono::milliseconds(0));
+        ends.clear();
+        connection = QObject::connect(
+            InProcessNotifier::shared(), &InProcessNotifier::notified,
+            [this](const QString &name, const QVariant &object, const QVariantMap &userInfo) {
+                if (name == QLatin1String(notify::HideLoadEvent))
+                    ends.append({object.toInt(),
+                                 userInfo.value(QLatin1String(notify::SuccessKey)).toBool()});
+            });
+    }
+    void TearDown() override
+    {
+        QObject::disconnect(connection);
+        DeviceTransfer::setSettlePause(std::chrono::milliseconds(5000));
+        VirtualMouseFixture::TearDown();
+    }
+
+    void unplugAfter(int reports)
+    {
+        WexHIDComFunction::shareDeviceReq()->setTransport(
+            std::make_unique<UnpluggingTransport>(model, reports));
+    }
+
+    static QMap<QString, QByteArray> profileFolder()
+    {
+        QMap<QString, QByteArray> files;
+        const QDir folder(ProfileState::getShareProCon()->sysProPath());
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            QFile file(folder.filePath(name));
+            file.open(QIODevice::ReadOnly);
+            files.insert(name, file.readAll());
+        }
+        return files;
+    }
+
+    QList<std::pair<int, bool>> ends;
+    QMetaObject::Connection connection;
+};
+
+} // namespace
+
+TEST_F(DeviceTransferTest, ImportingAFactoryFreshMouseBindsTheFactoryProfiles)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    const qsizetype countBefore = profiles->getProfileCount();
+    ASSERT_TRUE(DeviceTransfer::getAllFWData());
+    EXPECT_EQ(profiles->getProfileCount(), countBefore) << "no copies of the factory profiles";
+    const QList<FactoryProfile> factory = FactoryProfiles::load();
+    for (int slot = 0; slot < 5; ++slot) {
+        const ProfileValuePtr bound = profiles->getProfileByFWProId(slot);
+        ASSERT_TRUE(bound);
+        EXPECT_EQ(bound->name(), factory[slot].name);
+        EXPECT_EQ(bound->profileData().xSensArr[2], factory[slot].profile.xSensArr[2]);
+    }
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0], std::make_pair(1, true));
+}
+
+TEST_F(DeviceTransferTest, AnUnnamedSlotGetsANewProfileWhoseNameIsWrittenBack)
+{
+    OrvexAction::setAdrrData(0, 0x3B00 + 64 * 3);
+    ProfieController *profiles = ProfileState::getShareProCon();
+    const qsizetype countBefore = profiles->getProfileCount();
+    ASSERT_TRUE(DeviceTransfer::getAllFWData());
+    EXPECT_EQ(profiles->getProfileCount(), countBefore + 1);
+    const ProfileValuePtr created = profiles->getProfileByFWProId(3);
+    ASSERT_TRUE(created);
+    TransferState::currSetProfileID = 3;
+    EXPECT_EQ(SettingsTransfer::getFWProfileName(), created->name());
+}
+
+TEST_F(DeviceTransferTest, AppliedProfilesReadBackFieldForField)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    std::mt19937 random(7);
+    for (int slot = 0; slot < 5; ++slot) {
+        profiles->setCurrFWProfileIndex(slot);
+        ORVEX_PROFILE &edited = ProfileState::selProfile;
+        edited.modeType = random() % 2;
+        for (int zone = 0; zone < 3; ++zone) {
+            edited.islightOnArr[zone] = random() % 2;
+            edited.lightColorIndexArr[zone] = random() % 7;
+        }
+        for (int stage = 0; stage < 4; ++stage) {
+            edited.xSensArr[stage] = 1 + random() % 164;
+            edited.ySensArr[stage] = 1 + random() % 164;
+        }
+        edited.currSelectDPI = random() % 4;
+        edited.poRate = random() % 4;
+        edited.liftHeight = 1 + random() % 25;
+        edited.btnInfo[4].FuncTableId = 2;
+        edited.btnInfo[4].KeyBit[0] = random() % 256;
+        ASSERT_TRUE(DeviceTransfer::applyFWData());
+        const ORVEX_PROFILE sent = edited;
+
+        const auto back = OnboardProfile::read(slot);
+        ASSERT_TRUE(back);
+        const ORVEX_PROFILE &read = back->profile;
+        EXPECT_EQ(back->name, profiles->currProfile()->name());
+        EXPECT_EQ(read.poRate, sent.poRate);
+        EXPECT_EQ(read.currSelectDPI, sent.currSelectDPI);
+        EXPECT_EQ(read.liftHeight, sent.liftHeight);
+        EXPECT_EQ(std::memcmp(read.xSensArr, sent.xSensArr, sizeof sent.xSensArr), 0);
+        EXPECT_EQ(std::memcmp(read.ySensArr, sent.ySensArr, sizeof sent.ySensArr), 0);
+        EXPECT_EQ(std::memcmp(read.islightOnArr, sent.islightOnArr, sizeof sent.islightOnArr), 0);
+        for (int zone = 0; zone < 3; ++zone) {
+            if (sent.islightOnArr[zone]) {
+                EXPECT_EQ(read.lightColorIndexArr[zone], sent.lightColorIndexArr[zone]);
+            }
+        }
+        if (sent.islightOnArr[0] || sent.islightOnArr[1] || sent.islightOnArr[2]) {
+            EXPECT_EQ(read.modeType, sent.modeType);
+        }
+        EXPECT_EQ(read.btnInfo[4].KeyBit[0], sent.btnInfo[4].KeyBit[0]);
+    }
+    EXPECT_EQ(ends.size(), 5u);
+}
+
+TEST_F(DeviceTransferTest, UnpluggingMidImportChangesNoStoredProfile)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    ASSERT_TRUE(profiles->saveToSys());
+    const QMap<QString, QByteArray> filesBefore = profileFolder();
+    const qsizetype countBefore = profiles->getProfileCount();
+    const ORVEX_PROFILE recordBefore = ProfileState::selProfile;
+    const int slotBefore = profiles->currFWProfileIndex();
+
+    for (int reports : {5, 150, 400}) {
+        model->plug();
+        unplugAfter(reports);
+        EXPECT_FALSE(DeviceTransfer::getAllFWData()) << reports;
+        EXPECT_EQ(profiles->getProfileCount(), countBefore);
+        EXPECT_EQ(profileFolder(), filesBefore);
+        EXPECT_EQ(profiles->currFWProfileIndex(), slotBefore);
+        EXPECT_EQ(std::memcmp(&recordBefore, &ProfileState::selProfile, sizeof recordBefore), 0);
+    }
+    ASSERT_EQ(ends.size(), 3);
+    EXPECT_EQ(ends.last(), std::make_pair(1, false));
+}
+
+TEST_F(DeviceTransferTest, AFailedApplyIsReportedAsAFailure)
+{
+    ProfileState::getShareProCon();
+    unplugAfter(20);
+    EXPECT_FALSE(DeviceTransfer::applyFWData());
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0], std::make_pair(0, false));
+}
