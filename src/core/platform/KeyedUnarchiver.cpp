@@ -5,8 +5,9 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace orvex {
@@ -14,6 +15,8 @@ namespace orvex {
 namespace {
 
 constexpr char XmlUidKey[] = "CF$UID";
+// No string of an archive this reader is for comes near this.
+constexpr std::uint64_t MaxStringBytes = 1024 * 1024;
 
 struct PlistDeleter
 {
@@ -29,11 +32,15 @@ QString stringOf(plist_t node)
 {
     if (!isType(node, PLIST_STRING))
         return {};
-    char *text = nullptr;
-    plist_get_string_val(node, &text);
-    const QString value = QString::fromUtf8(text);
-    std::free(text);
-    return value;
+    // By pointer and length: a string may hold NUL characters, which the
+    // copying accessor refuses with an assertion. Like the C-string readers
+    // of other tools, the text ends at the first NUL.
+    std::uint64_t length = 0;
+    const char *text = plist_get_string_ptr(node, &length);
+    if (!text)
+        return {};
+    const std::size_t size = std::size_t(std::min<std::uint64_t>(length, MaxStringBytes));
+    return QString::fromUtf8(text, qsizetype(::strnlen(text, size)));
 }
 
 std::optional<std::uint64_t> unsignedOf(plist_t node)

@@ -12,6 +12,7 @@ laid out the way different keyed archivers lay it out:
                        NSMutableString object, slots in a shuffled order
   xml-archive.mac      XML property list; UIDs as {"CF$UID": n} dictionaries,
                        class names with a module prefix ("Orvex.MacroInfo")
+  nul-in-name.mac      as inline-integers.mac, with the name "Sample macro\0junk"
 
 Run from this folder: python3 make_archives.py
 """
@@ -82,6 +83,14 @@ def xml_archive():
     return to_xml_uids(data)
 
 
+def nul_in_name():
+    data = inline_integers()
+    data["$objects"][2] = NAME + "\0junk"
+    return data
+
+
+with open("nul-in-name.mac", "wb") as f:
+    plistlib.dump(nul_in_name(), f, fmt=plistlib.FMT_BINARY, sort_keys=False)
 with open("inline-integers.mac", "wb") as f:
     plistlib.dump(inline_integers(), f, fmt=plistlib.FMT_BINARY, sort_keys=False)
 with open("integer-objects.mac", "wb") as f:
