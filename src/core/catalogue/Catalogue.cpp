@@ -109,7 +109,11 @@ void Catalogue::initMenuList()
     if (!WexAction::checkAddCopyFileFromResourceWithPath(userFolder(),
                                                          QLatin1String(MenuInfoFileName)))
         return;
-    const QDomDocument document = WexAction::loadXmlFromPath(menuInfoPath());
+    loadMenuDocument(WexAction::loadXmlFromPath(menuInfoPath()));
+}
+
+void Catalogue::loadMenuDocument(const QDomDocument &document)
+{
     const QDomElement root = document.documentElement();
     if (root.isNull())
         return;
@@ -218,7 +222,8 @@ QDomElement Catalogue::addElementByNode(const MacroInfo &macro, QDomElement &par
 {
     QDomElement element =
         parEle.ownerDocument().createElement(itemName.isEmpty() ? ItemName : itemName);
-    element.setAttribute(TitleAttr, WexAction::getNonullStr(macro.nameStr));
+    // A name the XML cannot carry would make the whole catalogue unreadable.
+    element.setAttribute(TitleAttr, WexAction::xmlSafeText(WexAction::getNonullStr(macro.nameStr)));
     element.setAttribute(MacroIdAttr, QString::number(macro.macroId));
     parEle.appendChild(element);
     SaveMacroInfoToEle(element, macro);

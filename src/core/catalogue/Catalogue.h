@@ -6,6 +6,7 @@
 #include "platform/WexTreeNode.h"
 #include "profile/ProfileRecords.h"
 
+#include <QDomDocument>
 #include <QDomElement>
 #include <QList>
 #include <QString>
@@ -53,6 +54,9 @@ public:
     // macros; a section missing from the file leaves its menu as it was, and
     // an unusable file loads nothing.
     static void initMenuList();
+    // Loading steps 3 to 6: the sections of an already parsed MenuInfo.xml,
+    // appended to macroListArrs. An empty document loads nothing.
+    static void loadMenuDocument(const QDomDocument &document);
     // Rebuilds macroNode from macroListArrs, then runs the pick-list hook.
     static void refreshMenuList();
     // Rewrites the "MacroList" section of the user copy from macroListArrs,

@@ -211,6 +211,24 @@ QList<int> WexAction::getIntListByHex(QStringView text)
     return values;
 }
 
+QString WexAction::xmlSafeText(const QString &text)
+{
+    QString safe = text;
+    for (qsizetype i = 0; i < safe.size(); ++i) {
+        const QChar c = safe.at(i);
+        if (c.isHighSurrogate() && i + 1 < safe.size() && safe.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        const bool allowed = u == u'\t' || u == u'\n' || u == u'\r' ||
+                             (u >= 0x20 && !c.isSurrogate() && u != 0xFFFE && u != 0xFFFF);
+        if (!allowed)
+            safe[i] = QChar::ReplacementCharacter;
+    }
+    return safe;
+}
+
 QString WexAction::getNonullStr(const QString &text)
 {
     return text.isNull() ? QStringLiteral("") : text;

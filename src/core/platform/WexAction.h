@@ -66,6 +66,11 @@ public:
     // Every number of such a list, each read as above.
     static QList<int> getIntListByHex(QStringView text);
 
+    // `text` with every character XML 1.0 cannot carry (control characters
+    // other than tab, line feed and carriage return, lone surrogates, U+FFFE
+    // and U+FFFF) replaced by U+FFFD, so a document written with it parses.
+    static QString xmlSafeText(const QString &text);
+
     // `text`, or the empty string for a null one.
     static QString getNonullStr(const QString &text);
 

@@ -118,6 +118,26 @@ TEST_F(CatalogueSaveTest, DamagedFileIsNotOverwritten)
     EXPECT_EQ(readMenuInfo(), damaged);
 }
 
+TEST_F(CatalogueSaveTest, NamesXmlCannotCarryDoNotMakeTheFileUnreadable)
+{
+    // A macro imported from a file named with control characters, say.
+    writeMenuInfo(Original);
+    OrvexAction::initMenuList();
+    QString name = QStringLiteral("bell");
+    name += QChar(0x07);
+    name += QChar(0xD800);
+    name += QStringLiteral("\t\U0001F600");
+    OrvexAction::addMacorByName(name);
+    ASSERT_TRUE(OrvexAction::saveMenuList());
+
+    OrvexAction::resetState();
+    OrvexAction::initMenuList();
+    ASSERT_EQ(OrvexAction::macroListArrs.size(), 2);
+    EXPECT_EQ(OrvexAction::macroListArrs.at(1)->nameStr,
+              QStringLiteral("bell\uFFFD\uFFFD\t\U0001F600"));
+    EXPECT_TRUE(OrvexAction::getSingleById(1)) << "the menus are still there";
+}
+
 TEST_F(CatalogueSaveTest, EmptyListLeavesAnEmptyMacroList)
 {
     writeMenuInfo(Original);
