@@ -92,7 +92,7 @@ void DistributedNotifications::deliver(const QDBusMessage &message)
         ORVEX_DEBUG(QStringLiteral("dropped a malformed %1 signal").arg(message.member()));
         return;
     }
-    Q_EMIT received(message.member(), object, userInfo);
+    Q_EMIT received(message.member(), object, userInfo, message.service());
 }
 
 } // namespace orvex

@@ -31,7 +31,9 @@ public:
     static bool accept(const QDBusMessage &message, QString *object, QVariantMap *userInfo);
 
 Q_SIGNALS:
-    void received(const QString &name, const QString &object, const QVariantMap &userInfo);
+    // `sender` is the unique bus name of the posting connection.
+    void received(const QString &name, const QString &object, const QVariantMap &userInfo,
+                  const QString &sender);
 
 private Q_SLOTS:
     void deliver(const QDBusMessage &message);

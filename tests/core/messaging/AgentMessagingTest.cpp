@@ -34,11 +34,15 @@ protected:
         auto *notifications = DistributedNotifications::shared();
         ASSERT_TRUE(notifications->observe(QLatin1String(notify::SettingChange)));
         ASSERT_TRUE(notifications->observe(QLatin1String(notify::DevStatus)));
-        connection = QObject::connect(
-            notifications, &DistributedNotifications::received,
-            [this](const QString &name, const QString &object, const QVariantMap &userInfo) {
-                received.append({name, object, userInfo});
-            });
+        // Other test programs share the bus; keep only what this one posted.
+        const QString self = QDBusConnection::sessionBus().baseService();
+        connection =
+            QObject::connect(notifications, &DistributedNotifications::received,
+                             [this, self](const QString &name, const QString &object,
+                                          const QVariantMap &userInfo, const QString &sender) {
+                                 if (sender == self)
+                                     received.append({name, object, userInfo});
+                             });
     }
     void TearDown() override { QObject::disconnect(connection); }
 
