@@ -2,6 +2,7 @@
 #include "platform/KeyedUnarchiver.h"
 
 #include "platform/KeyedArchiver.h"
+#include "platform/PropertyListLimits.h"
 
 #include <plist/plist.h>
 
@@ -107,6 +108,8 @@ KeyedUnarchiver::KeyedUnarchiver(std::shared_ptr<const Archive> archive, void *o
 std::optional<KeyedUnarchiver> KeyedUnarchiver::rootObjectOfData(const QByteArray &data)
 {
     if (data.isEmpty() || data.size() > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    if (!PropertyListLimits::isWithinLimits(data))
         return std::nullopt;
     plist_t parsed = nullptr;
     plist_from_memory(data.constData(), std::uint32_t(data.size()), &parsed);

@@ -26,8 +26,8 @@ class KeyedUnarchiver
 {
 public:
     // The root object of the archive in `data`; nothing when `data` is not a
-    // property list, not a keyed archive of version 100000, or has no object
-    // as "$top"/"root".
+    // property list, is shaped beyond PropertyListLimits, is not a keyed
+    // archive of version 100000, or has no object as "$top"/"root".
     static std::optional<KeyedUnarchiver> rootObjectOfData(const QByteArray &data);
 
     // The object's class ("$classname" without a module prefix).

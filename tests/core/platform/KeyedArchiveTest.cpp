@@ -4,6 +4,7 @@
 #include "catalogue/MenuInfo.h"
 #include "platform/KeyedArchiver.h"
 #include "platform/KeyedUnarchiver.h"
+#include "platform/PropertyListLimits.h"
 #include "platform/WexAction.h"
 
 #include "TestEnvironment.h"
@@ -203,6 +204,62 @@ TEST_F(KeyedArchiveTest, DamagedOrForeignFilesReadAsNothing)
 
     writeFile(path("huge.mac"), QByteArray(WexAction::MaxArchiveSize + 1, ' '));
     EXPECT_FALSE(WexAction::CopyObject<MacroInfo>(path("huge.mac")));
+}
+
+// A binary property list of `levels` nested arrays, each referring
+// `refsPerLevel` times to the next (4-byte offsets and references).
+QByteArray nestedArrays(int levels, int refsPerLevel)
+{
+    QByteArray body("bplist00");
+    QList<quint32> offsets;
+    auto append32 = [&body](quint32 value) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            body.append(char(value >> shift));
+    };
+    for (int level = 0; level < levels; ++level) {
+        offsets.append(quint32(body.size()));
+        const bool last = level == levels - 1;
+        body.append(char(0xA0 | (last ? 0 : refsPerLevel)));
+        for (int r = 0; !last && r < refsPerLevel; ++r)
+            append32(quint32(level + 1));
+    }
+    const quint32 table = quint32(body.size());
+    for (quint32 offset : offsets)
+        append32(offset);
+    body.append(QByteArray(6, '\0')).append(char(4)).append(char(4));
+    for (quint64 value : {quint64(levels), quint64(0), quint64(table)}) {
+        append32(quint32(value >> 32));
+        append32(quint32(value));
+    }
+    return body;
+}
+
+TEST(PropertyListShapes, ShapesTheParserCannotTakeAreRefusedBeforeParsing)
+{
+    // Each of these would overflow the parser's stack or expand without bound.
+    const QByteArray deepXml = QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\">") +
+                               QByteArray("<array>").repeated(200000) +
+                               QByteArray("</array>").repeated(200000) + "</plist>";
+    const QByteArray shapes[] = {nestedArrays(200000, 1), nestedArrays(60, 2), deepXml};
+    for (const QByteArray &data : shapes) {
+        EXPECT_FALSE(PropertyListLimits::isWithinLimits(data));
+        EXPECT_FALSE(KeyedUnarchiver::rootObjectOfData(data));
+    }
+    EXPECT_TRUE(
+        PropertyListLimits::isWithinLimits(nestedArrays(PropertyListLimits::MaxDepth - 1, 1)));
+    EXPECT_FALSE(
+        PropertyListLimits::isWithinLimits(nestedArrays(PropertyListLimits::MaxDepth + 1, 1)));
+
+    // The first array's one reference (bytes 9..12) made to point at itself.
+    QByteArray cycle = nestedArrays(2, 1);
+    cycle[12] = 0;
+    EXPECT_FALSE(PropertyListLimits::isWithinLimits(cycle));
+
+    const QByteArray entities = "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"b\">]>"
+                                "<plist><string>&a;</string></plist>";
+    EXPECT_FALSE(PropertyListLimits::isWithinLimits(entities));
+    EXPECT_TRUE(PropertyListLimits::isWithinLimits(readFile(sampleFile("xml-archive.mac"))));
+    EXPECT_TRUE(PropertyListLimits::isWithinLimits(readFile(sampleFile("integer-objects.mac"))));
 }
 
 TEST_F(KeyedArchiveTest, BrokenReferencesAndOverflowingNumbersReadAsMissing)
