@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const MacroInfoPtr &macro : loaded)
             Catalogue::addElementByNode(*macro, list);
         Catalogue::resetState();
-        Catalogue::loadMenuDocument(WexAction::loadXmlFromData(document.toByteArray(4)));
+        Catalogue::loadMenuDocument(
+            WexAction::loadXmlFromData(WexAction::xmlUtf8Bytes(document, 4)));
         if (!sameMacros(loaded, Catalogue::macroListArrs))
             std::abort();
     }

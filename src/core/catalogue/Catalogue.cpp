@@ -156,7 +156,7 @@ bool Catalogue::saveMenuList()
         macroList.removeChild(macroList.lastChild());
     for (const MacroInfoPtr &macro : std::as_const(macroListArrs))
         addElementByNode(*macro, macroList);
-    return WexAction::writeFileAtomically(path, document.toByteArray(SaveIndent));
+    return WexAction::writeFileAtomically(path, WexAction::xmlUtf8Bytes(document, SaveIndent));
 }
 
 void Catalogue::initMacroList(const QDomElement &macroList)

@@ -7,9 +7,11 @@
 #include "platform/WexLogger.h"
 
 #include <QDir>
+#include <QDomProcessingInstruction>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QXmlStreamReader>
 
 #include <limits>
 
@@ -73,6 +75,20 @@ QString chineseCode(QStringView region, QStringView modifier)
                              region.startsWith(u"Hant", Qt::CaseInsensitive) ||
                              modifier.compare(u"Hant", Qt::CaseInsensitive) == 0;
     return traditional ? QStringLiteral("zh-Hant") : QStringLiteral("zh-Hans");
+}
+
+bool nestedWithin(const QByteArray &data, int maxDepth)
+{
+    QXmlStreamReader reader(data);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > maxDepth)
+            return false;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;
 }
 
 void moveAsideLargeLog(const QString &path)
@@ -147,7 +163,7 @@ QDomDocument WexAction::loadXmlFromPath(const QString &path)
 
 QDomDocument WexAction::loadXmlFromData(const QByteArray &data)
 {
-    if (data.size() > MaxDocumentSize)
+    if (data.size() > MaxDocumentSize || !nestedWithin(data, MaxDocumentDepth))
         return {};
     QDomDocument document;
     QString error;
@@ -157,6 +173,18 @@ QDomDocument WexAction::loadXmlFromData(const QByteArray &data)
         return {};
     }
     return document;
+}
+
+QByteArray WexAction::xmlUtf8Bytes(QDomDocument &document, int indent)
+{
+    const QDomNode first = document.firstChild();
+    if (first.isProcessingInstruction() &&
+        first.toProcessingInstruction().target() == QLatin1String("xml"))
+        document.replaceChild(
+            document.createProcessingInstruction(
+                QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
+            first);
+    return document.toByteArray(indent);
 }
 
 QString WexAction::getNodeAtrValue(const QDomElement &node, const QString &name)

@@ -26,6 +26,10 @@ public:
     // Files larger than this are refused by the readers below: the shipped
     // catalogue is about 20 KiB, so this is far beyond any real user file.
     static constexpr qint64 MaxDocumentSize = 16 * 1024 * 1024;
+    // Element nesting the XML readers accept. Our documents nest four deep;
+    // the DOM builder slows down with the square of the depth, so a deeply
+    // nested file would otherwise stall the program for hours.
+    static constexpr int MaxDocumentDepth = 64;
 
     // The log level of this run: ORVEX_LOG_LEVEL when set, else the default.
     static void setLoggerTempLevel();
@@ -47,9 +51,15 @@ public:
                                                      const QString &fileName);
 
     // The XML document in the file; an empty (null) document when the file is
-    // absent, unreadable, larger than MaxDocumentSize or not well-formed.
+    // absent, unreadable, larger than MaxDocumentSize, nested deeper than
+    // MaxDocumentDepth or not well-formed.
     static QDomDocument loadXmlFromPath(const QString &path);
     static QDomDocument loadXmlFromData(const QByteArray &data);
+
+    // The document as UTF-8 text, pretty-printed with `indent` spaces. An XML
+    // declaration naming another encoding is rewritten to name UTF-8, the
+    // encoding the text is in, so the file reads back as it was written.
+    static QByteArray xmlUtf8Bytes(QDomDocument &document, int indent);
 
     // The attribute `name` of `node`; a null string when absent.
     static QString getNodeAtrValue(const QDomElement &node, const QString &name);

@@ -138,6 +138,25 @@ TEST_F(CatalogueSaveTest, NamesXmlCannotCarryDoNotMakeTheFileUnreadable)
     EXPECT_TRUE(OrvexAction::getSingleById(1)) << "the menus are still there";
 }
 
+TEST_F(CatalogueSaveTest, FileDeclaredInAnotherEncodingIsWrittenAsUtf8)
+{
+    QByteArray latin1 = Original;
+    latin1.replace("encoding=\"UTF-8\"", "encoding=\"ISO-8859-1\"");
+    latin1.replace("title=\"Old\"", "title=\"Caf\xe9\"");
+    writeMenuInfo(latin1);
+    OrvexAction::initMenuList();
+    ASSERT_EQ(OrvexAction::macroListArrs.first()->nameStr, QStringLiteral("Caf\u00e9"));
+
+    // Saved twice: a wrong declaration would garble the name a bit more
+    // with every save.
+    ASSERT_TRUE(OrvexAction::saveMenuList());
+    OrvexAction::initMenuList();
+    ASSERT_TRUE(OrvexAction::saveMenuList());
+    OrvexAction::initMenuList();
+    EXPECT_EQ(OrvexAction::macroListArrs.first()->nameStr, QStringLiteral("Caf\u00e9"));
+    EXPECT_TRUE(readMenuInfo().contains("encoding=\"UTF-8\""));
+}
+
 TEST_F(CatalogueSaveTest, EmptyListLeavesAnEmptyMacroList)
 {
     writeMenuInfo(Original);

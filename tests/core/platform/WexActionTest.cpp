@@ -197,6 +197,13 @@ TEST(WexActionXml, UnusableDocumentsLoadEmpty)
     const QDomDocument expanded = WexAction::loadXmlFromPath(path);
     EXPECT_LT(expanded.toByteArray().size(), 1024 * 1024);
 
+    // Deep nesting is refused up front: building the tree would take hours.
+    writeFile(path, QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000));
+    EXPECT_TRUE(WexAction::loadXmlFromPath(path).isNull());
+    writeFile(path, QByteArray("<a>").repeated(WexAction::MaxDocumentDepth) +
+                        QByteArray("</a>").repeated(WexAction::MaxDocumentDepth));
+    EXPECT_FALSE(WexAction::loadXmlFromPath(path).isNull());
+
     QFile huge(path);
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     huge.write("<root>");
