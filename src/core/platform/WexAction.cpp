@@ -140,7 +140,7 @@ bool WexAction::checkAddCopyFileFromResourceWithPath(const QString &folder, cons
         return true;
     const QString source = ResourceFolder::filePath(fileName);
     QByteArray contents;
-    if (source.isEmpty() || !readSmallFile(source, MaxDocumentSize, &contents)) {
+    if (source.isEmpty() || !readSmallFile(source, MaxResourceSize, &contents)) {
         ORVEX_WARNING(QStringLiteral("no shipped %1 to seed %2 from").arg(fileName, folder));
         return false;
     }

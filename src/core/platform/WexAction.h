@@ -23,9 +23,11 @@ namespace orvex {
 class WexAction
 {
 public:
-    // Files larger than this are refused by the readers below: the shipped
-    // catalogue is about 20 KiB, so this is far beyond any real user file.
-    static constexpr qint64 MaxDocumentSize = 16 * 1024 * 1024;
+    // Files larger than this are refused by the readers below. A catalogue of
+    // 100 macros as long as the mouse can hold is about 700 KiB and the
+    // shipped tooltips 150 KiB; the document tree takes some 60 times the
+    // file's size in memory, so the limit also bounds that.
+    static constexpr qint64 MaxDocumentSize = 2 * 1024 * 1024;
     // Element nesting the XML readers accept. Our documents nest four deep;
     // the DOM builder slows down with the square of the depth, so a deeply
     // nested file would otherwise stall the program for hours.
@@ -43,6 +45,8 @@ public:
     // Creates the folder with any missing parents; answers whether it exists.
     static bool creatDirectoryPro(const QString &path);
 
+    // The largest shipped file the copy below takes.
+    static constexpr qint64 MaxResourceSize = 64 * 1024 * 1024;
     // Makes sure `folder`/`fileName` exists: when it is missing, the shipped
     // resource of that name is copied there (written aside, then renamed, and
     // made writable by its owner). Answers whether the file is there now. An
