@@ -25,8 +25,6 @@ namespace {
 
 constexpr int ButtonTransferEnd = 0;
 constexpr int DeviceTransferEnd = 1;
-// Bytes of a profile write before macros and the name are known.
-constexpr int WriteStepsEstimate = fwmem::ButtonSlotCount * 5 + fwmem::LedZoneCount + 10 + 1;
 
 std::atomic<long long> settleMs{5000};
 
@@ -113,7 +111,7 @@ bool DeviceTransfer::applyFWData()
     const QString name = profile ? profile->name() : QString();
     TransferProgress::begin(
         QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
-        WriteStepsEstimate + name.size());
+        OnboardProfile::readStepsEstimate() + name.size());
     const bool sent = ButtonTransfer::setBtnInfoToDevice() &&
                       SettingsTransfer::setColorToDevice() && SettingsTransfer::setSettingToDev() &&
                       SettingsTransfer::setFWProfileName(name);

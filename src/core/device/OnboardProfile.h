@@ -21,7 +21,8 @@ struct OnboardProfile
     // copy of `base` (fields the mouse does not hold keep base's values).
     // Nothing when the mouse stopped answering.
     static std::optional<OnboardProfile> read(int slot, const ORVEX_PROFILE &base = {});
-    // Report steps a read of one slot takes before names and macros are known.
+    // Report steps a read (or a write) of one slot takes before the name
+    // and the macros are known.
     static int readStepsEstimate();
 };
 
