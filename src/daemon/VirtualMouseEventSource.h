@@ -3,7 +3,7 @@
 
 #include "DeviceEventSource.h"
 
-#include "device/SocketTransport.h"
+#include "device/SocketEventListener.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 
 #include "TestEnvironment.h"
 
-#include "device/SocketTransport.h"
+#include "device/SocketEventListener.h"
 
 #include <QFile>
 #include <QLocalSocket>

@@ -37,4 +37,12 @@ std::optional<Report> ReportText::parse(const QList<QByteArray> &fields)
     return report;
 }
 
+std::optional<Report> ReportText::parseLine(const QByteArray &line, const char *keyword)
+{
+    QList<QByteArray> fields = line.split(Separator);
+    if (fields.isEmpty() || fields.takeFirst() != keyword)
+        return std::nullopt;
+    return parse(fields);
+}
+
 } // namespace orvex

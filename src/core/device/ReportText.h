@@ -18,6 +18,8 @@ public:
     static QByteArray format(const Report &report);
     // Exactly eight fields of exactly two hexadecimal digits each.
     static std::optional<Report> parse(const QList<QByteArray> &fields);
+    // "<keyword> b0 .. b7", one space between fields; anything else -> nothing.
+    static std::optional<Report> parseLine(const QByteArray &line, const char *keyword);
 };
 
 } // namespace orvex

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/SocketTransport.h"
 
+#include "device/LocalSocket.h"
 #include "device/ReportText.h"
 #include "device/VirtualMouseProtocol.h"
 #include "platform/WexLogger.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLocalSocket>
-#include <QTimer>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace orvex {
@@ -29,15 +25,6 @@ constexpr char FieldSeparator = ' ';
 QByteArray reportLine(const char *command, const Report &report)
 {
     return QByteArray(command) + FieldSeparator + ReportText::format(report);
-}
-
-// "<keyword> b0 .. b7" -> the eight bytes; anything else -> nothing.
-std::optional<Report> parseReportLine(const QByteArray &line, const char *keyword)
-{
-    QList<QByteArray> fields = line.split(FieldSeparator);
-    if (fields.isEmpty() || fields.takeFirst() != keyword)
-        return std::nullopt;
-    return ReportText::parse(fields);
 }
 
 int remainingMs(const QElapsedTimer &timer, int budgetMs)
@@ -94,7 +81,7 @@ bool SocketTransport::getFeatureReport(Report &report)
     QByteArray reply;
     if (!request(vmouse::CmdGet, &reply))
         return false;
-    const std::optional<Report> answer = parseReportLine(reply, vmouse::ReplyData);
+    const std::optional<Report> answer = ReportText::parseLine(reply, vmouse::ReplyData);
     if (!answer) {
         ORVEX_DEBUG(
             QStringLiteral("virtual mouse refused a GET: %1").arg(QString::fromLatin1(reply)));
@@ -145,23 +132,11 @@ bool SocketTransport::ensureConnected()
         return true;
     disconnect();
 
-    const QByteArray path = QFile::encodeName(m_socketPath);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.isEmpty() || std::size_t(path.size()) >= sizeof(address.sun_path)) {
-        ORVEX_WARNING(QStringLiteral("unusable virtual mouse socket path '%1'").arg(m_socketPath));
-        return false;
-    }
-    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
-
-    m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (m_fd < 0 ||
-        ::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
-        const int error = errno;
-        disconnect();
+    QString error;
+    m_fd = LocalSocket::connectTo(m_socketPath, &error);
+    if (m_fd < 0) {
         if (!m_reportedUnreachable)
-            ORVEX_DEBUG(QStringLiteral("no virtual mouse at %1: %2")
-                            .arg(m_socketPath, QString::fromLocal8Bit(std::strerror(error))));
+            ORVEX_DEBUG(QStringLiteral("no virtual mouse at %1: %2").arg(m_socketPath, error));
         m_reportedUnreachable = true;
         return false;
     }
@@ -237,151 +212,6 @@ bool SocketTransport::readLine(QByteArray *line)
     buffer.chop(1);
     *line = buffer;
     return true;
-}
-
-// The listener's connection: a QLocalSocket driven by the event loop of the
-// thread that started it.
-class SocketTransport::EventListener::Connection
-{
-public:
-    Connection(const QString &socketPath, EventHandler handler)
-        : m_socketPath(socketPath), m_handler(std::move(handler))
-    {
-        m_retry.setInterval(RetryIntervalMs);
-        m_retry.setSingleShot(true);
-        QObject::connect(&m_retry, &QTimer::timeout, &m_socket, [this] { connectToServer(); });
-        QObject::connect(&m_socket, &QLocalSocket::connected, &m_socket, [this] { subscribe(); });
-        QObject::connect(&m_socket, &QLocalSocket::readyRead, &m_socket, [this] { readLines(); });
-        QObject::connect(&m_socket, &QLocalSocket::disconnected, &m_socket, [this] { lost(); });
-        QObject::connect(&m_socket, &QLocalSocket::errorOccurred, &m_socket,
-                         [this](QLocalSocket::LocalSocketError) { lost(); });
-        connectToServer();
-    }
-
-    ~Connection()
-    {
-        // No handler calls from a listener that is being torn down.
-        QObject::disconnect(&m_socket, nullptr, nullptr, nullptr);
-        m_socket.abort();
-    }
-
-    bool isListening() const { return m_stage == Stage::Listening; }
-
-private:
-    // The answers expected after connecting: PRESENT's, then LISTEN's.
-    enum class Stage
-    {
-        Idle,
-        AwaitingPresence,
-        AwaitingListen,
-        Listening
-    };
-
-    void connectToServer()
-    {
-        m_buffer.clear();
-        m_stage = Stage::Idle;
-        m_socket.connectToServer(m_socketPath);
-    }
-
-    void subscribe()
-    {
-        m_stage = Stage::AwaitingPresence;
-        m_socket.write(QByteArray(vmouse::CmdPresent) + LineEnd + vmouse::CmdListen + LineEnd);
-    }
-
-    void lost()
-    {
-        const bool wasConnected = m_stage != Stage::Idle;
-        m_stage = Stage::Idle;
-        if (m_socket.state() != QLocalSocket::UnconnectedState)
-            m_socket.abort();
-        if (wasConnected)
-            deliver({Event::Kind::Unplug, {}});
-        if (!m_retry.isActive())
-            m_retry.start();
-    }
-
-    void readLines()
-    {
-        m_buffer += m_socket.readAll();
-        qsizetype end;
-        while ((end = m_buffer.indexOf(LineEnd)) >= 0) {
-            const QByteArray line = m_buffer.left(end);
-            m_buffer.remove(0, end + 1);
-            handleLine(line);
-        }
-        if (m_buffer.size() > vmouse::MaxLineLength)
-            lost();
-    }
-
-    void handleLine(const QByteArray &line)
-    {
-        switch (m_stage) {
-        case Stage::AwaitingPresence:
-            m_stage = Stage::AwaitingListen;
-            deliver({line == vmouse::ReplyYes ? Event::Kind::Plug : Event::Kind::Unplug, {}});
-            return;
-        case Stage::AwaitingListen:
-            if (line == vmouse::ReplyOk)
-                m_stage = Stage::Listening;
-            else
-                lost();
-            return;
-        case Stage::Listening:
-            handleEvent(line);
-            return;
-        case Stage::Idle:
-            return;
-        }
-    }
-
-    void handleEvent(const QByteArray &line)
-    {
-        if (line == vmouse::StreamPlug)
-            deliver({Event::Kind::Plug, {}});
-        else if (line == vmouse::StreamUnplug)
-            deliver({Event::Kind::Unplug, {}});
-        else if (const std::optional<Report> report = parseReportLine(line, vmouse::StreamInput))
-            deliver({Event::Kind::Input, *report});
-        else
-            ORVEX_DEBUG(
-                QStringLiteral("ignored virtual mouse event '%1'").arg(QString::fromLatin1(line)));
-    }
-
-    void deliver(const Event &event)
-    {
-        if (m_handler)
-            m_handler(event);
-    }
-
-    QString m_socketPath;
-    EventHandler m_handler;
-    QLocalSocket m_socket;
-    QTimer m_retry;
-    QByteArray m_buffer;
-    Stage m_stage = Stage::Idle;
-};
-
-SocketTransport::EventListener::EventListener(const QString &socketPath) : m_socketPath(socketPath)
-{
-}
-
-SocketTransport::EventListener::~EventListener() = default;
-
-void SocketTransport::EventListener::start(EventHandler handler)
-{
-    m_connection = std::make_unique<Connection>(m_socketPath, std::move(handler));
-}
-
-void SocketTransport::EventListener::stop()
-{
-    m_connection.reset();
-}
-
-bool SocketTransport::EventListener::isListening() const
-{
-    return m_connection && m_connection->isListening();
 }
 
 } // namespace orvex

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 namespace orvex {
 
@@ -66,35 +65,9 @@ public:
     };
     using EventHandler = std::function<void(const Event &)>;
 
-    // A second, independent connection that sends LISTEN and hands every
-    // input report and plug change to a handler.
-    //
-    // Thread contract: start() must be called on a thread with a running Qt
-    // event loop (the agent's main thread); the handler runs on that thread.
-    // On every (re)connection the handler first gets Plug or Unplug with the
-    // mouse's current state; when the virtual mouse goes away it gets Unplug
-    // and the listener tries again every RetryIntervalMs.
-    class EventListener
-    {
-    public:
-        static constexpr int RetryIntervalMs = 1000;
-
-        explicit EventListener(const QString &socketPath);
-        ~EventListener();
-
-        EventListener(const EventListener &) = delete;
-        EventListener &operator=(const EventListener &) = delete;
-
-        void start(EventHandler handler);
-        void stop();
-        // Connected and subscribed (the server acknowledged LISTEN).
-        bool isListening() const;
-
-    private:
-        class Connection;
-        std::unique_ptr<Connection> m_connection;
-        QString m_socketPath;
-    };
+    // A second connection that hears input reports and plug changes
+    // (SocketEventListener.h).
+    class EventListener;
 
 private:
     bool request(const QByteArray &line, QByteArray *reply);
