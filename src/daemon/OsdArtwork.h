@@ -64,8 +64,25 @@ constexpr int DpiXYFontSize = 70;
 // One resolution byte is this many DPI.
 constexpr int DpiPerUnit = 50;
 
-// The font the figures are drawn with, shipped beside the pictures; the
-// default font stands in when it is missing.
+// The font the figures are drawn with, shipped beside the pictures.
 inline constexpr char FontFile[] = "osd/OsdFigures.ttf";
+
+// The figures in that font, drawn ahead of time, so that the agent composes
+// them from pictures and never starts a font engine (which would hold a few
+// MB for as long as the session lasts). One sheet per figure size: the digits
+// 0 to 9 side by side in cells of equal width, white on transparent, all on
+// one baseline. Without a sheet the agent draws with the font above, or with
+// the default font.
+struct FigureSheet
+{
+    int pixelSize;
+    const char *fileName; // PNG in Folder
+};
+inline constexpr std::array<FigureSheet, 2> FigureSheets = {{
+    {DpiValueFontSize, "Figures90.png"},
+    {DpiXYFontSize, "Figures70.png"},
+}};
+inline constexpr char FigureDigits[] = "0123456789";
+constexpr int FigureDigitCount = 10;
 
 } // namespace orvex::osd

@@ -3,6 +3,8 @@
 
 #include "AgentEventLog.h"
 #include "OsdArtwork.h"
+#include "OsdFigures.h"
+#include "PngImage.h"
 
 #include "platform/ResourceFolder.h"
 #include "platform/WexLogger.h"
@@ -74,14 +76,15 @@ QImage ShowMsgView::image(const QString &tag) const
     const auto found = m_imageArr.constFind(tag);
     if (found == m_imageArr.cend())
         return {};
-    QImage decoded = QImage::fromData(*found, "PNG");
+    QImage decoded = PngImage::decode(*found);
     if (decoded.isNull())
         ORVEX_WARNING(QStringLiteral("OSD picture of %1 cannot be decoded").arg(tag));
-    return decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return decoded;
 }
 
 void ShowMsgView::showWithImageTag(const QString &tag)
 {
+    m_showImage = QImage(); // the old picture goes before the next is decoded
     m_showImage = image(tag);
     m_showCaption.clear();
     for (const osd::Picture &picture : osd::Pictures) {
@@ -96,7 +99,11 @@ void ShowMsgView::showDpi(int stage, int x, int y)
 {
     const bool same = x == y;
     const char *prefix = same ? osd::DpiTagPrefix : osd::DpiXYTagPrefix;
-    QImage picture = image(QLatin1String(prefix) + QString::number(stage));
+    const QString tag = QLatin1String(prefix) + QString::number(stage);
+    if (!m_imageArr.contains(tag))
+        return;
+    m_showImage = QImage(); // the old picture goes before the next is decoded
+    QImage picture = image(tag);
     if (picture.isNull())
         return;
     const TextAttributes attributes =
@@ -126,6 +133,11 @@ QString ShowMsgView::dpiText(int value)
 
 ShowMsgView::TextAttributes ShowMsgView::getStrAtt(const QColor &colour, int size)
 {
+    TextAttributes attributes;
+    attributes.colour = colour;
+    attributes.figures = OsdFigures::ofSize(size);
+    if (attributes.figures)
+        return attributes;
     QFont font;
     const QString family = figuresFontFamily();
     if (!family.isEmpty())
@@ -134,7 +146,8 @@ ShowMsgView::TextAttributes ShowMsgView::getStrAtt(const QColor &colour, int siz
     // cut of the same family would be chosen.
     font.setBold(true);
     font.setPixelSize(size);
-    return {font, colour};
+    attributes.font = font;
+    return attributes;
 }
 
 // Centres the drawn figures (their ink, not the line box) in `rect`. A text
@@ -145,7 +158,42 @@ void ShowMsgView::drawStringCenteredIn(QPainter &painter, const QRect &rect,
 {
     if (text.isEmpty())
         return;
-    QFont font = attributes.font;
+    if (!drawFiguresCenteredIn(painter, rect, attributes, text))
+        drawFontTextCenteredIn(painter, rect, attributes, text);
+}
+
+// From the figure sheet; false when there is none or `text` is not all digits.
+bool ShowMsgView::drawFiguresCenteredIn(QPainter &painter, const QRect &rect,
+                                        const TextAttributes &attributes, const QString &text)
+{
+    if (!attributes.figures)
+        return false;
+    QImage figures = attributes.figures->compose(text, attributes.colour);
+    if (figures.isNull())
+        return false;
+    const QRect room =
+        rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
+    QRect ink = OsdFigures::inkBounds(figures);
+    if (ink.isEmpty())
+        return true;
+    if (ink.width() > room.width() || ink.height() > room.height()) {
+        const qreal scale =
+            qMin(qreal(room.width()) / ink.width(), qreal(room.height()) / ink.height());
+        figures = figures.scaled(qMax(1, int(figures.width() * scale)),
+                                 qMax(1, int(figures.height() * scale)), Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+        ink = OsdFigures::inkBounds(figures);
+    }
+    painter.drawImage(QPoint(rect.center().x() - ink.width() / 2 - ink.left(),
+                             rect.center().y() - ink.height() / 2 - ink.top()),
+                      figures);
+    return true;
+}
+
+void ShowMsgView::drawFontTextCenteredIn(QPainter &painter, const QRect &rect,
+                                         const TextAttributes &attributes, const QString &text)
+{
+    QFont font = attributes.font.value_or(QFont());
     // Edge pixels of antialiased glyphs reach past their measured box.
     const QRect room =
         rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
@@ -186,6 +234,8 @@ void ShowMsgView::timerPro()
 void ShowMsgView::closeViewPro()
 {
     Q_EMIT finished();
+    // Nothing is shown until the next display, which brings its own picture.
+    m_showImage = QImage();
 }
 
 void ShowMsgView::drawRect(QPainter &painter, const QRect &bounds) const

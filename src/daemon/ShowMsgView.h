@@ -10,10 +10,14 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 class QTimer;
 
 namespace orvex {
+
+class OsdFigures;
 
 // The on-screen display's content: the pictures by tag, the DPI picture
 // composed with its figures, and the hide timer. The window that holds it
@@ -46,11 +50,14 @@ public:
 
     struct TextAttributes
     {
-        QFont font;
+        // The figures' face at this size, drawn ahead of time ...
+        const OsdFigures *figures = nullptr;
+        // ... or, when no sheet of this size is shipped, the font drawn with.
+        std::optional<QFont> font;
         QColor colour;
     };
-    // The figures' font at `size` pixels (the default font when the shipped
-    // one is missing), in `colour`.
+    // The figures at `size` pixels in `colour`: the shipped figure sheet of
+    // that size, else the shipped font, else the default font.
     static TextAttributes getStrAtt(const QColor &colour, int size);
 
     // What is shown now, its caption (for a desktop notification), and
@@ -82,6 +89,10 @@ private:
     void closeViewPro();
     static void drawStringCenteredIn(QPainter &painter, const QRect &rect,
                                      const TextAttributes &attributes, const QString &text);
+    static bool drawFiguresCenteredIn(QPainter &painter, const QRect &rect,
+                                      const TextAttributes &attributes, const QString &text);
+    static void drawFontTextCenteredIn(QPainter &painter, const QRect &rect,
+                                       const TextAttributes &attributes, const QString &text);
     static QString dpiText(int value);
 
     QHash<QString, QByteArray> m_imageArr;

@@ -16,12 +16,19 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 namespace {
 
 constexpr int ExitUsageError = 2;
 constexpr int NeverExpire = -1; // QThreadPool expiry: threads wait without a timeout
 constexpr char DriverIdentify[] = "com_kelto_driver_OrvexDriver";
 constexpr char PrintName[] = "Orvex";
+// Picture buffers (about 300 KiB each) are mapped on their own and unmapped
+// when freed. The allocator would otherwise raise this threshold after the
+// first one is freed and keep later ones in the heap, which a session-long
+// agent would then hold at its peak size for good.
+constexpr int PictureSizedAllocation = 128 * 1024;
 
 // Answers whether to go on; sets *status when not.
 bool readCommandLine(const QGuiApplication &app, int *status)
@@ -59,6 +66,7 @@ bool readCommandLine(const QGuiApplication &app, int *status)
 
 int main(int argc, char **argv)
 {
+    mallopt(M_MMAP_THRESHOLD, PictureSizedAllocation);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("OrvexDaemon"));
     // The display window comes and goes; the agent stays.

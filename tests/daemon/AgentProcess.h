@@ -31,6 +31,7 @@ public:
     QStringList actions();
     // The event lines starting with `prefix`.
     QStringList actionsStartingWith(const QString &prefix);
+    qint64 processId() const { return m_process.processId(); }
 
 private:
     void collect();

@@ -154,6 +154,22 @@ TEST_F(AgentProcessTest, DpiUpShowsTheDpiPictureAndRelaysIt)
                                                  {QStringLiteral("value3"), 48}}));
 }
 
+// The agent runs all session long: showing figures must not start a font
+// engine or load Qt's image plugins, which it would then hold for good.
+TEST_F(AgentProcessTest, DisplaysOpenNoFontAndNoImagePlugin)
+{
+    send(QStringLiteral("dpi-up"));
+    send(QStringLiteral("profile 3"));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("OSD P4")));
+    ASSERT_EQ(agent.actionsStartingWith(QStringLiteral("OSD dpi")).size(), 1);
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(agent.processId()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    EXPECT_FALSE(mapped.contains(QLatin1String(".ttf")));
+    EXPECT_FALSE(mapped.contains(QLatin1String(".otf")));
+    EXPECT_FALSE(mapped.contains(QLatin1String("imageformats")));
+}
+
 TEST_F(AgentProcessTest, ConfigurationButtonStartsTheApplication)
 {
     // The application as a desktop entry in the user's applications folder,

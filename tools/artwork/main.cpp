@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvex-artwork: draws the suite's pictures at build time.
 //   orvex-artwork --resources DIR [--font FILE]
-// writes the on-screen display's pictures into DIR/osd and, when a font file
-// is given, ships it there as the figures' font.
+// writes the on-screen display's pictures and its figure sheets into DIR/osd
+// and, when a font file is given, ships it there as the figures' font.
+#include "FigureSheetArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
 
@@ -78,7 +79,8 @@ int main(int argc, char **argv)
     bool fontShipped = false;
     const QString family = shipFont(parser.value(font), folder, &fontShipped);
     QString failed;
-    if (!orvex::artwork::OsdPictureSet(family).writeAll(pictures, &failed)) {
+    if (!orvex::artwork::OsdPictureSet(family).writeAll(pictures, &failed) ||
+        !orvex::artwork::FigureSheetArt(family).writeAll(pictures, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
