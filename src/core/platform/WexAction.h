@@ -10,6 +10,7 @@
 
 #include "platform/KeyedArchivable.h"
 #include "platform/KeyedUnarchiver.h"
+#include "platform/SmallFiles.h"
 
 #include <memory>
 
@@ -42,17 +43,13 @@ public:
     static constexpr char DebugLogName[] = "debug.log";
     static constexpr qint64 MaxDebugLogSize = 1024 * 1024;
 
-    // Creates the folder with any missing parents; answers whether it exists.
-    static bool creatDirectoryPro(const QString &path);
-
-    // The largest shipped file the copy below takes.
-    static constexpr qint64 MaxResourceSize = 64 * 1024 * 1024;
-    // Makes sure `folder`/`fileName` exists: when it is missing, the shipped
-    // resource of that name is copied there (written aside, then renamed, and
-    // made writable by its owner). Answers whether the file is there now. An
-    // existing file is never replaced.
-    static bool checkAddCopyFileFromResourceWithPath(const QString &folder,
-                                                     const QString &fileName);
+    // The file services (SmallFiles.h) under the names the design calls.
+    static bool creatDirectoryPro(const QString &path) { return SmallFiles::createFolder(path); }
+    static constexpr qint64 MaxResourceSize = SmallFiles::MaxResourceSize;
+    static bool checkAddCopyFileFromResourceWithPath(const QString &folder, const QString &fileName)
+    {
+        return SmallFiles::seedFromResource(folder, fileName);
+    }
 
     // The XML document in the file; an empty (null) document when the file is
     // absent, unreadable, larger than MaxDocumentSize, nested deeper than
@@ -114,11 +111,14 @@ public:
     // A macro of the editor's 40 steps takes about 2 KiB.
     static constexpr qint64 MaxArchiveSize = 4 * 1024 * 1024;
 
-    // Reads a whole file of at most `maxSize` bytes; false (and nothing read)
-    // when the file is missing, unreadable or larger.
-    static bool readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents);
-    // Writes `contents` atomically (aside, then renamed over `path`).
-    static bool writeFileAtomically(const QString &path, const QByteArray &contents);
+    static bool readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents)
+    {
+        return SmallFiles::read(path, maxSize, contents);
+    }
+    static bool writeFileAtomically(const QString &path, const QByteArray &contents)
+    {
+        return SmallFiles::writeAtomically(path, contents);
+    }
 };
 
 } // namespace orvex

@@ -79,11 +79,6 @@ void SystemPreferences::applySysPreSettingToDef()
     mouseAction().applyDefault();
 }
 
-bool SystemPreferences::daemonGetOsd()
-{
-    return PreferencesFile::boolValue(QLatin1String(PreferencesFile::OSDTagKey)).value_or(true);
-}
-
 void SystemPreferences::resetState()
 {
     delete selMouseAction;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/PreferencesFile.h"
+
 namespace orvex {
 
 class WexMouseAction;
@@ -33,8 +35,12 @@ public:
     // The current system values become the reference.
     static void applySysPreSettingToDef();
     // For the agent: "OSDTag" of the application's preferences file; true
-    // when the file or the key is missing or unreadable.
-    static bool daemonGetOsd();
+    // when the file or the key is missing or unreadable. Defined here so the
+    // agent does not link the desktop-settings code it never uses.
+    static bool daemonGetOsd()
+    {
+        return PreferencesFile::boolValue(QLatin1String(PreferencesFile::OSDTagKey)).value_or(true);
+    }
 
     static void resetState();
 
