@@ -11,34 +11,35 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
-
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
-
-#include <memory>
+#include <QStandardPaths>
 
 namespace orvex {
 
 namespace {
 
 constexpr char DesktopSuffix[] = ".desktop";
+constexpr char LaunchHelper[] = "orvex-launch";
+constexpr char OpenOption[] = "--open";
 
-struct GObjectDeleter
+QString &chosenHelperPath()
 {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-template <typename T> using GObjectPtr = std::unique_ptr<T, GObjectDeleter>;
+    static QString path;
+    return path;
+}
 
-struct GErrorDeleter
+// Installed, the helper lives in the library-executables folder; in the
+// build tree it sits beside the agent.
+QString launchHelperPath()
 {
-    void operator()(GError *error) const { g_error_free(error); }
-};
-using GErrorPtr = std::unique_ptr<GError, GErrorDeleter>;
-
-QString errorText(const GErrorPtr &error)
-{
-    return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+    if (!chosenHelperPath().isEmpty())
+        return chosenHelperPath();
+    for (const QString &folder :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(ORVEX_INSTALL_LIBEXECDIR)}) {
+        const QFileInfo candidate(folder + QLatin1Char('/') + QLatin1String(LaunchHelper));
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.absoluteFilePath();
+    }
+    return {};
 }
 
 } // namespace
@@ -46,6 +47,11 @@ QString errorText(const GErrorPtr &error)
 QString ApplicationLauncher::configurationDesktopId()
 {
     return QLatin1String(ApplicationIdentifier) + QLatin1String(DesktopSuffix);
+}
+
+void ApplicationLauncher::setLaunchHelperPath(const QString &path)
+{
+    chosenHelperPath() = path;
 }
 
 bool ApplicationLauncher::isConfigurationRunning()
@@ -76,19 +82,7 @@ bool ApplicationLauncher::open(const QString &path)
 
 bool ApplicationLauncher::launchDesktopFile(const QString &path)
 {
-    GObjectPtr<GDesktopAppInfo> application(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
-    if (!application) {
-        ORVEX_WARNING(QStringLiteral("not a usable desktop entry: %1").arg(path));
-        return false;
-    }
-    GError *rawError = nullptr;
-    const bool launched =
-        g_app_info_launch(G_APP_INFO(application.get()), nullptr, nullptr, &rawError);
-    const GErrorPtr error(rawError);
-    if (!launched)
-        ORVEX_WARNING(QStringLiteral("cannot launch %1: %2").arg(path, errorText(error)));
-    return launched;
+    return runLaunchHelper({path});
 }
 
 bool ApplicationLauncher::launchExecutable(const QString &path)
@@ -102,23 +96,32 @@ bool ApplicationLauncher::launchExecutable(const QString &path)
 
 bool ApplicationLauncher::openWithDefault(const QString &path)
 {
-    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
-    GError *rawError = nullptr;
-    const bool opened = g_app_info_launch_default_for_uri(uri.constData(), nullptr, &rawError);
-    const GErrorPtr error(rawError);
-    if (!opened)
-        ORVEX_WARNING(QStringLiteral("cannot open %1: %2").arg(path, errorText(error)));
-    return opened;
+    return runLaunchHelper({QLatin1String(OpenOption), QFileInfo(path).absoluteFilePath()});
+}
+
+// Detached, like a program the user starts: the agent never waits on a
+// launch, and the helper reports a failure on the stderr it shares with us.
+bool ApplicationLauncher::runLaunchHelper(const QStringList &arguments)
+{
+    const QString helper = launchHelperPath();
+    if (helper.isEmpty()) {
+        ORVEX_WARNING(QStringLiteral("cannot launch %1: %2 is not installed")
+                          .arg(arguments.last(), QLatin1String(LaunchHelper)));
+        return false;
+    }
+    if (!QProcess::startDetached(helper, arguments)) {
+        ORVEX_WARNING(QStringLiteral("cannot start %1").arg(helper));
+        return false;
+    }
+    return true;
 }
 
 QString ApplicationLauncher::configurationApplicationPath()
 {
-    GObjectPtr<GDesktopAppInfo> installed(
-        g_desktop_app_info_new(configurationDesktopId().toUtf8().constData()));
-    if (installed) {
-        if (const char *file = g_desktop_app_info_get_filename(installed.get()))
-            return QFile::decodeName(file);
-    }
+    const QString installed =
+        QStandardPaths::locate(QStandardPaths::ApplicationsLocation, configurationDesktopId());
+    if (!installed.isEmpty())
+        return installed;
     // Installed programs share one folder; in the build tree each program
     // has a folder of its own below src/.
     const QString agentFolder = QCoreApplication::applicationDirPath();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace orvex {
 
@@ -23,9 +24,14 @@ public:
     // Opens `path`: a .desktop file is launched through GIO, an executable
     // file is started detached, any other existing file or folder is opened
     // with the desktop's default application. Answers false, doing nothing,
-    // for an empty path or one that does not exist, and false when the
-    // launch failed (the reason is logged).
+    // for an empty path or one that does not exist. Entries and files are
+    // handed to the launch helper orvex-launch, which reports a failed launch
+    // itself; false then means it could not be handed on.
     static bool open(const QString &path);
+
+    // The launch helper to use instead of the one beside the agent or
+    // installed (for programs that run from elsewhere, such as tests).
+    static void setLaunchHelperPath(const QString &path);
 
     // The installed configuration application: its desktop entry, else the
     // executable beside the agent; empty when neither is there.
@@ -35,6 +41,7 @@ private:
     static bool launchDesktopFile(const QString &path);
     static bool launchExecutable(const QString &path);
     static bool openWithDefault(const QString &path);
+    static bool runLaunchHelper(const QStringList &arguments);
 };
 
 } // namespace orvex

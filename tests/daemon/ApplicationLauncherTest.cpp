@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,22 @@ void writeFile(const QString &path, const QString &text, bool executable = false
 class ApplicationLauncherTest : public ::testing::Test
 {
 protected:
+    void SetUp() override
+    {
+        ApplicationLauncher::setLaunchHelperPath(QStringLiteral(LAUNCH_HELPER_PATH));
+    }
+    void TearDown() override { ApplicationLauncher::setLaunchHelperPath(QString()); }
+
+    // The helper run directly, for its verdict.
+    static int runHelper(const QStringList &arguments)
+    {
+        QProcess helper;
+        helper.start(QStringLiteral(LAUNCH_HELPER_PATH), arguments);
+        if (!helper.waitForFinished(5000))
+            return -1;
+        return helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -1;
+    }
+
     QString folder = freshFolder(QStringLiteral("launch"));
 };
 
@@ -54,9 +71,17 @@ TEST_F(ApplicationLauncherTest, MissingEmptyAndBrokenPathsLaunchNothing)
 {
     EXPECT_FALSE(ApplicationLauncher::open(QString()));
     EXPECT_FALSE(ApplicationLauncher::open(folder + QStringLiteral("/gone")));
+    // An entry without Exec is refused by the helper, which says so.
     const QString broken = folder + QStringLiteral("/broken.desktop");
     writeFile(broken, QStringLiteral("[Desktop Entry]\nType=Application\nName=Broken\n"));
-    EXPECT_FALSE(ApplicationLauncher::open(broken));
+    EXPECT_EQ(runHelper({broken}), 1);
+    EXPECT_EQ(runHelper({QStringLiteral("--open")}), 2);
+    EXPECT_EQ(runHelper({}), 2);
+
+    ApplicationLauncher::setLaunchHelperPath(folder + QStringLiteral("/no-helper"));
+    const QString entry = folder + QStringLiteral("/game.desktop");
+    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=true\n"));
+    EXPECT_FALSE(ApplicationLauncher::open(entry));
 }
 
 TEST_F(ApplicationLauncherTest, FindsTheConfigurationApplicationByItsDesktopEntry)
