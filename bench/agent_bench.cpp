@@ -39,7 +39,10 @@ constexpr int StartTimeoutMs = 15000;
 constexpr int DisplayTimeoutMs = 2000;
 constexpr int PauseBetweenSamplesMs = 60;
 constexpr int DisplayHideWaitMs = 3500;
-constexpr double TargetResidentMiB = 25.0;
+// The target is read the stricter way: 25 MB of 10^6 bytes (23.8 MiB).
+constexpr double TargetResidentMB = 25.0;
+constexpr double BytesPerMB = 1e6;
+constexpr double BytesPerMiB = 1024.0 * 1024.0;
 constexpr double TargetDisplayMs = 20.0;
 
 struct Options
@@ -266,10 +269,11 @@ void reportIdle(const ProcessSample &before, const ProcessSample &after, int sec
 
 void reportMemory(const ProcessSample &now)
 {
-    std::printf("%-28s %.1f MiB now, %.1f MiB peak (proportional share %.1f MiB)"
-                "  target < %.0f MiB: ratio %.2f\n",
-                "resident", now.residentMiB, now.peakResidentMiB, now.proportionalMiB,
-                TargetResidentMiB, now.peakResidentMiB / TargetResidentMiB);
+    const double peakMB = now.peakResidentMiB * BytesPerMiB / BytesPerMB;
+    std::printf("%-28s %.1f MiB now, %.1f MiB peak = %.1f MB (proportional share %.1f MiB)"
+                "  target < %.0f MB: ratio %.2f\n",
+                "resident", now.residentMiB, now.peakResidentMiB, peakMB, now.proportionalMiB,
+                TargetResidentMB, peakMB / TargetResidentMB);
 }
 } // namespace
 
