@@ -2,8 +2,13 @@
 // orvex-artwork: draws the suite's pictures at build time.
 //   orvex-artwork --resources DIR [--font FILE]
 // writes the on-screen display's pictures and its figure sheets into DIR/osd
-// and, when a font file is given, ships it there as the figures' font.
+// (shipping the font file, when given, there as the figures' font) and the
+// configuration windows' shared pictures (dialogs, loading animation,
+// markers, icons, slider thumbs) into DIR.
+#include "DialogArt.h"
 #include "FigureSheetArt.h"
+#include "IconArt.h"
+#include "LoadingArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
 
@@ -79,8 +84,11 @@ int main(int argc, char **argv)
     bool fontShipped = false;
     const QString family = shipFont(parser.value(font), folder, &fontShipped);
     QString failed;
-    if (!orvex::artwork::OsdPictureSet(family).writeAll(pictures, &failed) ||
-        !orvex::artwork::FigureSheetArt(family).writeAll(pictures, &failed)) {
+    using namespace orvex::artwork;
+    if (!OsdPictureSet(family).writeAll(pictures, &failed) ||
+        !FigureSheetArt(family).writeAll(pictures, &failed) ||
+        !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
+        !IconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
