@@ -4,6 +4,7 @@
 // application, and relays the mouse's events to the application.
 #include "AgentInstance.h"
 #include "DealwithMessage.h"
+#include "PlainGuiScope.h"
 #include "WexUSBListen.h"
 
 #include "device/DeviceLink.h"
@@ -15,6 +16,7 @@
 #include <QThreadPool>
 
 #include <cstdio>
+#include <optional>
 
 #include <malloc.h>
 
@@ -67,7 +69,10 @@ bool readCommandLine(const QGuiApplication &app, int *status)
 int main(int argc, char **argv)
 {
     mallopt(M_MMAP_THRESHOLD, PictureSizedAllocation);
+    QGuiApplication::setDesktopSettingsAware(false);
+    std::optional<orvex::PlainGuiScope> plainGui(std::in_place);
     QGuiApplication app(argc, argv);
+    plainGui.reset();
     QGuiApplication::setApplicationName(QStringLiteral("OrvexDaemon"));
     // The display window comes and goes; the agent stays.
     QGuiApplication::setQuitOnLastWindowClosed(false);

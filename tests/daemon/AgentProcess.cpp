@@ -36,6 +36,8 @@ void AgentProcess::launch(const QString &busAddress, const QString &socketPath)
     // Info lines say when the agent hears the virtual mouse.
     environment.insert(QStringLiteral("ORVEX_LOG_LEVEL"), QStringLiteral("info"));
     environment.remove(QStringLiteral("ORVEX_DEVICE"));
+    for (auto it = m_variables.cbegin(); it != m_variables.cend(); ++it)
+        environment.insert(it.key(), it.value());
     m_process.setProcessEnvironment(environment);
     m_process.start(QStringLiteral(DAEMON_PATH),
                     {QStringLiteral("--device"), QStringLiteral("sim:") + socketPath});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -16,6 +17,9 @@ public:
     ~AgentProcess();
     AgentProcess(const AgentProcess &) = delete;
     AgentProcess &operator=(const AgentProcess &) = delete;
+
+    // A variable the agent is started with, over the test's own environment.
+    void setVariable(const QString &name, const QString &value) { m_variables[name] = value; }
 
     // Starts the agent and waits until it hears the virtual mouse.
     bool start(const QString &busAddress, const QString &socketPath);
@@ -37,6 +41,7 @@ private:
     void collect();
 
     QProcess m_process;
+    QMap<QString, QString> m_variables;
     QStringList m_lines;
     QByteArray m_partial;
 };

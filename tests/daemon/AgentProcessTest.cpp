@@ -58,9 +58,29 @@ protected:
         ASSERT_TRUE(bus.start());
         mouse = std::make_unique<VirtualMouseProcess>(folder);
         ASSERT_TRUE(mouse->start());
+        prepareAgent();
         ASSERT_TRUE(agent.start(bus.address(), mouse->socketPath))
             << agent.lines().join(u'\n').toStdString();
         spy = std::make_unique<StatusSpy>(bus.connection());
+    }
+
+    virtual void prepareAgent() {}
+
+    // The configuration application as a desktop entry in the user's
+    // applications folder, where the agent finds it by its identifier.
+    QString installApplication(const QString &exec)
+    {
+        const QString applications =
+            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
+        QDir().mkpath(applications);
+        const QString entry = applications + QStringLiteral("/com.kelto.orvexOption.desktop");
+        QFile file(entry);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=%1\n")
+                       .arg(exec)
+                       .toUtf8());
+        return entry;
     }
 
     void send(const QString &words)
@@ -172,25 +192,53 @@ TEST_F(AgentProcessTest, DisplaysOpenNoFontAndNoImagePlugin)
 
 TEST_F(AgentProcessTest, ConfigurationButtonStartsTheApplication)
 {
-    // The application as a desktop entry in the user's applications folder,
-    // where GIO finds it by its identifier.
-    const QString applications =
-        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
-    QDir().mkpath(applications);
     const QString marker = folder + QStringLiteral("/application-started");
-    const QString entry = applications + QStringLiteral("/com.kelto.orvexOption.desktop");
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=touch %1\n")
-                   .arg(marker)
-                   .toUtf8());
-    file.close();
+    const QString entry = installApplication(QStringLiteral("touch %1").arg(marker));
+    ASSERT_FALSE(entry.isEmpty());
 
     // Right5 of factory profile 1 (firmware slot 7) is the configuration button.
     send(QStringLiteral("profile 0"));
     send(QStringLiteral("button 7"));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + entry));
     EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
+}
+
+// A desktop session that asks Qt programs for the GTK theme and an input
+// method.
+class AgentInADesktopSessionTest : public AgentProcessTest
+{
+protected:
+    void prepareAgent() override
+    {
+        agent.setVariable(QStringLiteral("QT_QPA_PLATFORMTHEME"), QStringLiteral("gtk3"));
+        agent.setVariable(QStringLiteral("QT_IM_MODULE"), QStringLiteral("ibus"));
+        agent.setVariable(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+    }
+};
+
+// The agent needs neither (where the GTK theme is installed it would hold all
+// of GTK, and end the agent when there is no X display), but the programs it
+// launches get the session's variables as they were.
+TEST_F(AgentInADesktopSessionTest, LoadsNoThemeOrInputMethodAndLaunchesWithTheSessionsVariables)
+{
+    const QString marker = folder + QStringLiteral("/environment");
+    ASSERT_FALSE(installApplication(QStringLiteral("sh -c 'env > %1'").arg(marker)).isEmpty());
+    send(QStringLiteral("profile 0"));
+    send(QStringLiteral("button 7"));
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(marker).size() > 0; }, WaitMs));
+
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(agent.processId()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    EXPECT_FALSE(mapped.contains(QLatin1String("platformthemes")));
+    EXPECT_FALSE(mapped.contains(QLatin1String("platforminputcontexts")));
+    EXPECT_FALSE(mapped.contains(QLatin1String("libgtk")));
+
+    QFile environment(marker);
+    ASSERT_TRUE(environment.open(QIODevice::ReadOnly));
+    const QStringList variables = QString::fromLocal8Bit(environment.readAll()).split(u'\n');
+    EXPECT_TRUE(variables.contains(QStringLiteral("QT_QPA_PLATFORMTHEME=gtk3")));
+    EXPECT_TRUE(variables.contains(QStringLiteral("QT_IM_MODULE=ibus")));
 }
 
 // The application binds a stored profile to a slot and tells the agent to
