@@ -8,6 +8,7 @@
 #include "ShowMsgView.h"
 
 #include "device/DeviceLink.h"
+#include "device/FirmwareFunctionTable.h"
 #include "device/MemoryMap.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/DistributedNotifications.h"
@@ -139,12 +140,12 @@ void DealwithMessage::dealyLaunchAp(const Report &report)
         launchAp();
         return;
     }
-    if (code < LauncherCodeBase)
+    if (code < fwfunc::LauncherCodeBase)
         return;
     const ProfileValuePtr stored = m_store->getProfileByFWProId(profile);
     if (!stored)
         return;
-    const int slot = code - fwmem::ButtonSlotCount * profile - LauncherCodeBase;
+    const int slot = code - fwmem::ButtonSlotCount * profile - fwfunc::LauncherCodeBase;
     if (slot < 0 || slot >= fwmem::ButtonSlotCount)
         return;
     const int button = MemoryMap::getBtnIndexBy2(slot);

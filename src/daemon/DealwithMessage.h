@@ -36,7 +36,6 @@ public:
     static constexpr std::uint8_t FirstIgnoredProfileByte = 0x50; // five profiles: 0x00..0x40
     static constexpr std::uint8_t ConfigAppCode = 0x00;
     static constexpr std::uint8_t ConfigAppCodeAlt = 0xFF;
-    static constexpr int LauncherCodeBase = 0x80;
 
     // Registers for "OrvexSettingChange", loads the stored profiles and reads
     // the display switch. Null `store` means the core's profile store.

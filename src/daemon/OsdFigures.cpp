@@ -5,8 +5,7 @@
 #include "PngImage.h"
 
 #include "platform/ResourceFolder.h"
-
-#include <QFile>
+#include "platform/SmallFiles.h"
 
 #include <map>
 #include <memory>
@@ -23,11 +22,13 @@ std::unique_ptr<OsdFigures> loadShipped(int pixelSize)
     for (const osd::FigureSheet &sheet : osd::FigureSheets) {
         if (sheet.pixelSize != pixelSize)
             continue;
-        QFile file(ResourceFolder::filePath(QLatin1String(osd::Folder) + QLatin1Char('/') +
-                                            QLatin1String(sheet.fileName)));
-        if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSheetBytes)
+        QByteArray png;
+        if (!SmallFiles::read(ResourceFolder::filePath(QLatin1String(osd::Folder) +
+                                                       QLatin1Char('/') +
+                                                       QLatin1String(sheet.fileName)),
+                              MaxSheetBytes, &png))
             return nullptr;
-        auto figures = std::make_unique<OsdFigures>(file.readAll());
+        auto figures = std::make_unique<OsdFigures>(png);
         return figures->isValid() ? std::move(figures) : nullptr;
     }
     return nullptr;

@@ -7,9 +7,9 @@
 #include "PngImage.h"
 
 #include "platform/ResourceFolder.h"
+#include "platform/SmallFiles.h"
 #include "platform/WexLogger.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -28,6 +28,28 @@ constexpr qint64 MaxPictureBytes = 4 * 1024 * 1024;
 
 const QColor FigureColour = Qt::white;
 constexpr int AntialiasMargin = 1;
+
+// The part of `rect` figures may ink: edge pixels of antialiased figures
+// reach past their measured box.
+QRect roomIn(const QRect &rect)
+{
+    return rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
+}
+
+// How much figures with this ink must shrink to fit `room`; 1 when they fit.
+qreal shrinkToFit(const QRect &ink, const QRect &room)
+{
+    if (ink.width() <= room.width() && ink.height() <= room.height())
+        return 1;
+    return qMin(qreal(room.width()) / ink.width(), qreal(room.height()) / ink.height());
+}
+
+// Where to put the origin of figures with this ink to centre the ink in `rect`.
+QPoint inkCentredIn(const QRect &rect, const QRect &ink)
+{
+    return {rect.center().x() - ink.width() / 2 - ink.left(),
+            rect.center().y() - ink.height() / 2 - ink.top()};
+}
 
 QString figuresFontFamily()
 {
@@ -62,12 +84,13 @@ void ShowMsgView::loadImages()
 {
     const QString folder = ResourceFolder::filePath(QLatin1String(osd::Folder));
     for (const osd::Picture &picture : osd::Pictures) {
-        QFile file(folder + QLatin1Char('/') + QLatin1String(picture.fileName));
-        if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes) {
-            ORVEX_WARNING(QStringLiteral("OSD picture %1 missing").arg(file.fileName()));
+        const QString path = folder + QLatin1Char('/') + QLatin1String(picture.fileName);
+        QByteArray png;
+        if (!SmallFiles::read(path, MaxPictureBytes, &png)) {
+            ORVEX_WARNING(QStringLiteral("OSD picture %1 missing").arg(path));
             continue;
         }
-        m_imageArr.insert(QLatin1String(picture.tag), file.readAll());
+        m_imageArr.insert(QLatin1String(picture.tag), png);
     }
 }
 
@@ -171,22 +194,17 @@ bool ShowMsgView::drawFiguresCenteredIn(QPainter &painter, const QRect &rect,
     QImage figures = attributes.figures->compose(text, attributes.colour);
     if (figures.isNull())
         return false;
-    const QRect room =
-        rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
     QRect ink = OsdFigures::inkBounds(figures);
     if (ink.isEmpty())
         return true;
-    if (ink.width() > room.width() || ink.height() > room.height()) {
-        const qreal scale =
-            qMin(qreal(room.width()) / ink.width(), qreal(room.height()) / ink.height());
+    const qreal scale = shrinkToFit(ink, roomIn(rect));
+    if (scale < 1) {
         figures = figures.scaled(qMax(1, int(figures.width() * scale)),
                                  qMax(1, int(figures.height() * scale)), Qt::KeepAspectRatio,
                                  Qt::SmoothTransformation);
         ink = OsdFigures::inkBounds(figures);
     }
-    painter.drawImage(QPoint(rect.center().x() - ink.width() / 2 - ink.left(),
-                             rect.center().y() - ink.height() / 2 - ink.top()),
-                      figures);
+    painter.drawImage(inkCentredIn(rect, ink), figures);
     return true;
 }
 
@@ -194,22 +212,16 @@ void ShowMsgView::drawFontTextCenteredIn(QPainter &painter, const QRect &rect,
                                          const TextAttributes &attributes, const QString &text)
 {
     QFont font = attributes.font.value_or(QFont());
-    // Edge pixels of antialiased glyphs reach past their measured box.
-    const QRect room =
-        rect.adjusted(AntialiasMargin, AntialiasMargin, -AntialiasMargin, -AntialiasMargin);
     QRect ink = QFontMetrics(font).tightBoundingRect(text);
-    if (ink.width() > room.width() || ink.height() > room.height()) {
-        const qreal scale =
-            qMin(qreal(room.width()) / ink.width(), qreal(room.height()) / ink.height());
+    const qreal scale = shrinkToFit(ink, roomIn(rect));
+    if (scale < 1) {
         font.setPixelSize(qMax(1, int(font.pixelSize() * scale)));
         ink = QFontMetrics(font).tightBoundingRect(text);
     }
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(attributes.colour);
-    const QPoint baseline(rect.center().x() - ink.width() / 2 - ink.left(),
-                          rect.center().y() - ink.height() / 2 - ink.top());
-    painter.drawText(baseline, text);
+    painter.drawText(inkCentredIn(rect, ink), text);
 }
 
 void ShowMsgView::showImagePro()

@@ -10,7 +10,6 @@
 namespace orvex::sim {
 
 namespace {
-constexpr char LineEnd = '\n';
 constexpr char CarriageReturn = '\r';
 std::atomic<int> nextId{1};
 } // namespace
@@ -27,7 +26,7 @@ void ClientConnection::sendLine(const QByteArray &line)
 {
     if (m_dropped || m_socket->state() != QLocalSocket::ConnectedState)
         return;
-    m_socket->write(line + LineEnd);
+    m_socket->write(line + vmouse::LineEnd);
     m_socket->flush();
 }
 
@@ -55,7 +54,7 @@ void ClientConnection::readAvailable()
 {
     m_buffer += m_socket->readAll();
     qsizetype end;
-    while (!m_dropped && (end = m_buffer.indexOf(LineEnd)) >= 0) {
+    while (!m_dropped && (end = m_buffer.indexOf(vmouse::LineEnd)) >= 0) {
         QByteArray line = m_buffer.left(end);
         m_buffer.remove(0, end + 1);
         if (line.endsWith(CarriageReturn))

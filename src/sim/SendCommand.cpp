@@ -11,7 +11,6 @@
 namespace orvex::sim {
 
 namespace {
-constexpr char LineEnd = '\n';
 constexpr char Separator = ' ';
 } // namespace
 
@@ -27,18 +26,18 @@ bool SendCommand::run(const QString &socketPath, const PersonEvent &event, QStri
     }
     const QByteArray request =
         QByteArray(vmouse::CmdEvent) + Separator + event.words().join(QLatin1Char(' ')).toLatin1();
-    socket.write(request + LineEnd);
+    socket.write(request + vmouse::LineEnd);
 
     QByteArray answer;
     const QDeadlineTimer deadline(ReplyTimeoutMs);
-    while (!answer.contains(LineEnd)) {
+    while (!answer.contains(vmouse::LineEnd)) {
         if (!socket.waitForReadyRead(int(deadline.remainingTime()))) {
             *message = QStringLiteral("the virtual mouse at %1 did not answer").arg(socketPath);
             return false;
         }
         answer += socket.readAll();
     }
-    answer.truncate(answer.indexOf(LineEnd));
+    answer.truncate(answer.indexOf(vmouse::LineEnd));
     if (answer == vmouse::ReplyOk)
         return true;
 

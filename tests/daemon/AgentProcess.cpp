@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AgentProcess.h"
 
+#include "TestEnvironment.h"
 #include "VirtualMouseProcess.h"
 
 namespace orvex::test {
@@ -41,6 +42,11 @@ void AgentProcess::launch(const QString &busAddress, const QString &socketPath)
     m_process.setProcessEnvironment(environment);
     m_process.start(QStringLiteral(DAEMON_PATH),
                     {QStringLiteral("--device"), QStringLiteral("sim:") + socketPath});
+}
+
+QString AgentProcess::mappedFiles() const
+{
+    return QString::fromLocal8Bit(readFile(QStringLiteral("/proc/%1/maps").arg(processId())));
 }
 
 bool AgentProcess::start(const QString &busAddress, const QString &socketPath)

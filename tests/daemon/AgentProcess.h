@@ -36,6 +36,9 @@ public:
     // The event lines starting with `prefix`.
     QStringList actionsStartingWith(const QString &prefix);
     qint64 processId() const { return m_process.processId(); }
+    // What the running agent has mapped (its /proc maps), to see which
+    // libraries and files it has loaded.
+    QString mappedFiles() const;
 
 private:
     void collect();

@@ -74,12 +74,9 @@ protected:
             qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
         QDir().mkpath(applications);
         const QString entry = applications + QStringLiteral("/com.kelto.orvexOption.desktop");
-        QFile file(entry);
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=%1\n")
-                       .arg(exec)
-                       .toUtf8());
+        writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=%1\n")
+                             .arg(exec)
+                             .toUtf8());
         return entry;
     }
 
@@ -182,9 +179,8 @@ TEST_F(AgentProcessTest, DisplaysOpenNoFontAndNoImagePlugin)
     send(QStringLiteral("profile 3"));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("OSD P4")));
     ASSERT_EQ(agent.actionsStartingWith(QStringLiteral("OSD dpi")).size(), 1);
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(agent.processId()));
-    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    const QString mapped = agent.mappedFiles();
+    ASSERT_FALSE(mapped.isEmpty());
     EXPECT_FALSE(mapped.contains(QLatin1String(".ttf")));
     EXPECT_FALSE(mapped.contains(QLatin1String(".otf")));
     EXPECT_FALSE(mapped.contains(QLatin1String("imageformats")));
@@ -227,16 +223,13 @@ TEST_F(AgentInADesktopSessionTest, LoadsNoThemeOrInputMethodAndLaunchesWithTheSe
     send(QStringLiteral("button 7"));
     ASSERT_TRUE(waitUntil([&] { return QFileInfo(marker).size() > 0; }, WaitMs));
 
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(agent.processId()));
-    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    const QString mapped = agent.mappedFiles();
+    ASSERT_FALSE(mapped.isEmpty());
     EXPECT_FALSE(mapped.contains(QLatin1String("platformthemes")));
     EXPECT_FALSE(mapped.contains(QLatin1String("platforminputcontexts")));
     EXPECT_FALSE(mapped.contains(QLatin1String("libgtk")));
 
-    QFile environment(marker);
-    ASSERT_TRUE(environment.open(QIODevice::ReadOnly));
-    const QStringList variables = QString::fromLocal8Bit(environment.readAll()).split(u'\n');
+    const QStringList variables = QString::fromLocal8Bit(readFile(marker)).split(u'\n');
     EXPECT_TRUE(variables.contains(QStringLiteral("QT_QPA_PLATFORMTHEME=gtk3")));
     EXPECT_TRUE(variables.contains(QStringLiteral("QT_IM_MODULE=ibus")));
 }

@@ -19,14 +19,11 @@
 namespace orvex::test {
 namespace {
 
-void writeFile(const QString &path, const QString &text, bool executable = false)
+void writeTextFile(const QString &path, const QString &text, bool executable = false)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-    file.close();
+    writeFile(path, text.toUtf8());
     if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
 }
 
 class ApplicationLauncherTest : public ::testing::Test
@@ -54,10 +51,12 @@ protected:
 TEST_F(ApplicationLauncherTest, StartsExecutablesAndDesktopEntries)
 {
     const QString script = folder + QStringLiteral("/game.sh");
-    writeFile(script, QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/script-ran\"\n"), true);
+    writeTextFile(script, QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/script-ran\"\n"),
+                  true);
     const QString entry = folder + QStringLiteral("/game.desktop");
-    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=touch %1\n")
-                         .arg(folder + QStringLiteral("/entry-ran")));
+    writeTextFile(entry,
+                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=touch %1\n")
+                      .arg(folder + QStringLiteral("/entry-ran")));
 
     EXPECT_TRUE(ApplicationLauncher::open(script));
     EXPECT_TRUE(ApplicationLauncher::open(entry));
@@ -73,14 +72,15 @@ TEST_F(ApplicationLauncherTest, MissingEmptyAndBrokenPathsLaunchNothing)
     EXPECT_FALSE(ApplicationLauncher::open(folder + QStringLiteral("/gone")));
     // An entry without Exec is refused by the helper, which says so.
     const QString broken = folder + QStringLiteral("/broken.desktop");
-    writeFile(broken, QStringLiteral("[Desktop Entry]\nType=Application\nName=Broken\n"));
+    writeTextFile(broken, QStringLiteral("[Desktop Entry]\nType=Application\nName=Broken\n"));
     EXPECT_EQ(runHelper({broken}), 1);
     EXPECT_EQ(runHelper({QStringLiteral("--open")}), 2);
     EXPECT_EQ(runHelper({}), 2);
 
     ApplicationLauncher::setLaunchHelperPath(folder + QStringLiteral("/no-helper"));
     const QString entry = folder + QStringLiteral("/game.desktop");
-    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=true\n"));
+    writeTextFile(entry,
+                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Game\nExec=true\n"));
     EXPECT_FALSE(ApplicationLauncher::open(entry));
 }
 
@@ -91,7 +91,8 @@ TEST_F(ApplicationLauncherTest, FindsTheConfigurationApplicationByItsDesktopEntr
     QDir().mkpath(applications);
     const QString entry =
         applications + QLatin1Char('/') + ApplicationLauncher::configurationDesktopId();
-    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=true\n"));
+    writeTextFile(entry,
+                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Orvex\nExec=true\n"));
     EXPECT_EQ(ApplicationLauncher::configurationApplicationPath(), entry);
 }
 

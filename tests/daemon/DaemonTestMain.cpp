@@ -4,8 +4,6 @@
 // for every other test program, and Qt draws on the offscreen platform.
 #include "TestEnvironment.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -14,14 +12,7 @@
 
 int main(int argc, char **argv)
 {
-    const QString root = orvex::test::temporaryRoot();
-    for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString folder = root + QLatin1Char('/') + QString::fromLatin1(variable).toLower();
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-        setenv(variable, QFile::encodeName(folder).constData(), 1);
-    }
+    orvex::test::useTemporaryXdgFolders();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -18,7 +18,6 @@
 namespace orvex {
 
 namespace {
-constexpr char LineEnd = '\n';
 constexpr std::size_t ReadChunkBytes = 512;
 } // namespace
 
@@ -70,7 +69,7 @@ private:
     bool subscribe()
     {
         const QByteArray request =
-            QByteArray(vmouse::CmdPresent) + LineEnd + vmouse::CmdListen + LineEnd;
+            QByteArray(vmouse::CmdPresent) + vmouse::LineEnd + vmouse::CmdListen + vmouse::LineEnd;
         const ssize_t sent =
             ::send(m_fd, request.constData(), std::size_t(request.size()), MSG_NOSIGNAL);
         if (sent != request.size())
@@ -125,7 +124,7 @@ private:
     bool takeLines()
     {
         qsizetype end;
-        while ((end = m_buffer.indexOf(LineEnd)) >= 0) {
+        while ((end = m_buffer.indexOf(vmouse::LineEnd)) >= 0) {
             const QByteArray line = m_buffer.left(end);
             m_buffer.remove(0, end + 1);
             handleLine(line);

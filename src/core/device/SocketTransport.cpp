@@ -19,7 +19,6 @@ namespace orvex {
 
 namespace {
 
-constexpr char LineEnd = '\n';
 constexpr char FieldSeparator = ' ';
 
 QByteArray reportLine(const char *command, const Report &report)
@@ -114,7 +113,7 @@ bool SocketTransport::requestOnce(const QByteArray &line, QByteArray *reply, boo
     if (!ensureConnected())
         return false;
     bool peerGone = false;
-    if (!writeAll(line + LineEnd, &peerGone)) {
+    if (!writeAll(line + vmouse::LineEnd, &peerGone)) {
         disconnect();
         *retryable = peerGone;
         return false;
@@ -189,7 +188,7 @@ bool SocketTransport::readLine(QByteArray *line)
     QElapsedTimer timer;
     timer.start();
     QByteArray buffer;
-    while (!buffer.contains(LineEnd)) {
+    while (!buffer.contains(vmouse::LineEnd)) {
         if (buffer.size() > vmouse::MaxLineLength)
             return false;
         pollfd entry{m_fd, POLLIN, 0};
@@ -207,7 +206,7 @@ bool SocketTransport::readLine(QByteArray *line)
         buffer.append(chunk, count);
     }
     // Exactly one answer per request: anything after it means we are out of step.
-    if (buffer.indexOf(LineEnd) != buffer.size() - 1)
+    if (buffer.indexOf(vmouse::LineEnd) != buffer.size() - 1)
         return false;
     buffer.chop(1);
     *line = buffer;

@@ -21,6 +21,7 @@ namespace orvex::vmouse {
 // server drop that client; other clients are not affected.
 
 constexpr int MaxLineLength = 256;
+constexpr char LineEnd = '\n';
 
 inline constexpr char CmdSet[] = "SET";
 inline constexpr char CmdGet[] = "GET";

@@ -28,19 +28,6 @@ QString sampleFile(const char *name)
     return QStringLiteral(ORVEX_SOURCE_DIR "/tests/core/platform/data/") + QLatin1String(name);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 MacroInfo sampleMacro()
 {
     MacroInfo macro;

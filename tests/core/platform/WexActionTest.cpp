@@ -17,19 +17,6 @@
 namespace orvex::test {
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(WexActionNumbers, DecimalReaderTakesTheLeadingInteger)
 {
     const std::pair<const char *, int> cases[] = {
