@@ -64,15 +64,18 @@ bool isMacro(const BTN_INFO &button)
     return button.FuncTableId == fwfunc::Macro;
 }
 
+// Stops at the first write that does not go through.
 bool writeButton(const BTN_INFO &button, int slot)
 {
-    bool sent = DeviceLink::writeByteChecked(classAddress(slot), std::uint8_t(button.FuncTableId));
+    if (!DeviceLink::writeByteChecked(classAddress(slot), std::uint8_t(button.FuncTableId)))
+        return false;
     for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
         const std::uint32_t value =
             isMacro(button) && k == MacroIdParam ? button.MacroID : button.KeyBit[k];
-        sent = DeviceLink::writeByteChecked(paramAddress(slot, k), std::uint8_t(value)) && sent;
+        if (!DeviceLink::writeByteChecked(paramAddress(slot, k), std::uint8_t(value)))
+            return false;
     }
-    return sent;
+    return true;
 }
 
 // Class and parameters of one slot, or nothing when a read failed.
@@ -111,29 +114,29 @@ bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX
         std::uint8_t(count & 0xFF), fwmem::MacroHeaderMark,
         std::uint8_t(button.KeyBit[RepeatCountParam]),
         std::uint8_t((((count >> LengthHighShift) & 0xFF) << LengthNibbleShift) | type)};
-    bool sent = true;
-    for (int k = 0; k < fwmem::MacroHeaderSize; ++k)
-        sent =
-            DeviceLink::writeByteChecked(std::uint16_t(header + k), headerBytes[size_t(k)]) && sent;
+    for (int k = 0; k < fwmem::MacroHeaderSize; ++k) {
+        if (!DeviceLink::writeByteChecked(std::uint16_t(header + k), headerBytes[size_t(k)]))
+            return false;
+    }
     const std::uint16_t start = macroData(profile, slot);
-    for (int k = 0; k < count; ++k)
-        sent =
-            DeviceLink::writeByteChecked(std::uint16_t(start + k), std::uint8_t(data[k])) && sent;
-    return sent;
+    for (int k = 0; k < count; ++k) {
+        if (!DeviceLink::writeByteChecked(std::uint16_t(start + k), std::uint8_t(data[k])))
+            return false;
+    }
+    return true;
 }
 
 bool ButtonTransfer::setBtnInfoToDevice()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     const ORVEX_PROFILE &profile = TransferState::currSetProfile;
-    bool sent = true;
-    for (int i = 0; i < ButtonCount; ++i) {
-        const int slot = MemoryMap::getBtnIndexBy(i);
-        sent = writeButton(profile.btnInfo[i], slot) && sent;
-        if (isMacro(profile.btnInfo[i]))
-            sent = setMacroInfoToDevice(TransferState::currSetProfileID, i, profile) && sent;
+    bool written = true;
+    for (int i = 0; i < ButtonCount && written; ++i) {
+        written = writeButton(profile.btnInfo[i], MemoryMap::getBtnIndexBy(i)) &&
+                  (!isMacro(profile.btnInfo[i]) ||
+                   setMacroInfoToDevice(TransferState::currSetProfileID, i, profile));
     }
-    return DeviceLink::reloadChecked() && sent;
+    return DeviceLink::finishWrites(written);
 }
 
 bool ButtonTransfer::getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo)

@@ -3,6 +3,7 @@
 
 #include "device/DeviceRequest.h"
 #include "device/MemoryMap.h"
+#include "device/ReportText.h"
 #include "device/TransferProgress.h"
 #include "device/WexHIDComFunction.h"
 #include "platform/WexLogger.h"
@@ -14,6 +15,7 @@
 namespace orvex {
 
 WexHIDComFunction *DeviceLink::sysDeviceReq = nullptr;
+int DeviceLink::batchDepth = 0;
 
 namespace {
 
@@ -23,7 +25,7 @@ std::atomic<long long> pauseMs{30};
 // When the last request was sent; guarded by commandLock().
 Clock::time_point lastRequestAt{};
 
-using Buffer = std::array<std::uint8_t, fwcmd::ReportLength>;
+using Buffer = Report;
 
 DeviceRequest featureRequest(bool set, std::uint8_t *buffer, int length)
 {
@@ -54,9 +56,9 @@ Buffer readRequest(std::uint16_t address)
 
 } // namespace
 
-QRecursiveMutex &DeviceLink::commandLock()
+DeviceCommandLock &DeviceLink::commandLock()
 {
-    static QRecursiveMutex lock;
+    static DeviceCommandLock lock;
     return lock;
 }
 
@@ -120,6 +122,18 @@ bool DeviceLink::selectProfileChecked(int profile)
     return controlCommand(fwcmd::ControlSelectProfile, std::uint8_t(profile), false);
 }
 
+bool DeviceLink::finishWrites(bool allWritten)
+{
+    QMutexLocker lock(&commandLock());
+    if (batchDepth > 0)
+        return allWritten;
+    if (allWritten)
+        return reloadChecked();
+    if (!resetChecked())
+        ORVEX_DEBUG(QStringLiteral("no Reset after a failed write: the mouse is not answering"));
+    return false;
+}
+
 void DeviceLink::refreshDeviceData()
 {
     reloadChecked();
@@ -147,18 +161,44 @@ bool DeviceLink::writeByteChecked(std::uint16_t address, std::uint8_t data)
     return sent;
 }
 
-std::optional<std::uint8_t> DeviceLink::readByteChecked(std::uint16_t address)
+// The mouse answers a read with the request's command and address around the
+// data (DF data addr-lo addr-hi): an answer that names another address belongs
+// to another request, one sent by a program that does not share our lock or
+// one the mouse handled out of turn.
+bool DeviceLink::answersRequest(const Report &answer, std::uint16_t address)
 {
-    QMutexLocker lock(&commandLock());
+    return answer[0] == fwcmd::ReadByte && answer[fwcmd::AnswerAddressLow] == (address & 0xFF) &&
+           answer[fwcmd::AnswerAddressHigh] == (address >> 8);
+}
+
+std::optional<std::uint8_t> DeviceLink::readOnce(std::uint16_t address, bool *mismatch)
+{
     Buffer report = readRequest(address);
     const bool requested = sendRequest(report.data());
     pause();
-    if (!requested)
+    if (!requested || GetCommand(report.data(), fwcmd::ReportLength) == 0)
         return std::nullopt;
-    if (GetCommand(report.data(), fwcmd::ReportLength) == 0)
+    if (!answersRequest(report, address)) {
+        *mismatch = true;
+        ORVEX_WARNING(QStringLiteral("read of 0x%1 answered for another request: %2")
+                          .arg(address, 4, 16, QLatin1Char('0'))
+                          .arg(QString::fromLatin1(ReportText::format(report))));
+        return std::nullopt;
+    }
+    return report[fwcmd::AnswerData];
+}
+
+std::optional<std::uint8_t> DeviceLink::readByteChecked(std::uint16_t address)
+{
+    QMutexLocker lock(&commandLock());
+    bool mismatch = false;
+    std::optional<std::uint8_t> value = readOnce(address, &mismatch);
+    if (!value && mismatch)
+        value = readOnce(address, &mismatch);
+    if (!value)
         return std::nullopt;
     TransferProgress::step();
-    return report[1];
+    return value;
 }
 
 void DeviceLink::setAdrrData(std::uint8_t data, std::uint16_t address)
@@ -215,6 +255,7 @@ void DeviceLink::resetState()
     WexHIDComFunction::shareDeviceReq()->setTransport(nullptr);
     lastRequestAt = {};
     pauseMs = 30;
+    batchDepth = 0;
 }
 
 } // namespace orvex

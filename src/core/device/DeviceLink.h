@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QRecursiveMutex>
+#include "device/DeviceCommandLock.h"
+#include "device/Transport.h"
 
 #include <chrono>
 #include <cstdint>
@@ -22,7 +23,10 @@ constexpr std::uint8_t ControlReload = 0x00;
 constexpr std::uint8_t ControlReset = 0x01;
 constexpr std::uint8_t ControlSelectProfile = 0x07;
 constexpr std::uint8_t WriteByte = 0xDE; // DE addr-lo data addr-hi
-constexpr std::uint8_t ReadByte = 0xDF;  // DF addr-lo 00 addr-hi, then GET: data in byte 1
+constexpr std::uint8_t ReadByte = 0xDF;  // DF addr-lo 00 addr-hi, then GET: DF data addr-lo addr-hi
+constexpr int AnswerData = 1;
+constexpr int AnswerAddressLow = 2;
+constexpr int AnswerAddressHigh = 3;
 constexpr int ReportLength = 8;
 } // namespace fwcmd
 
@@ -58,7 +62,17 @@ public:
 
     // Checked forms for transfers that must stop when the mouse does not answer.
     static bool writeByteChecked(std::uint16_t address, std::uint8_t data);
+    // The byte at `address`. An answer for another address is asked for once
+    // more; nothing when the mouse did not answer, or answered for another
+    // address twice.
     static std::optional<std::uint8_t> readByteChecked(std::uint16_t address);
+    // Ends a run of writes. When every write went through: Reload, answering
+    // whether it did. Otherwise the run stopped at its first failed write:
+    // no Reload, so the mouse never applies a mix of old and new bytes, but
+    // Reset, which drops what was written and not applied (the mouse may be
+    // back after a replug); answers false. Inside a WriteBatch the Reload or
+    // Reset waits for the batch's commit.
+    static bool finishWrites(bool allWritten);
     static bool reloadChecked();
     static bool resetChecked();
     static bool selectProfileChecked(int profile);
@@ -66,7 +80,7 @@ public:
     // Held for every command (a read's request and answer together); a
     // transfer may hold it across many commands so that nothing of the same
     // process is interleaved with it.
-    static QRecursiveMutex &commandLock();
+    static DeviceCommandLock &commandLock();
 
     // The pause after each request. Tests that move many bytes shorten it.
     static void setReportPause(std::chrono::milliseconds pause);
@@ -75,7 +89,13 @@ public:
     static void resetState();
 
 private:
+    friend class WriteBatch;
+    // Open WriteBatches; guarded by commandLock().
+    static int batchDepth;
+
     static bool sendRequest(std::uint8_t *report);
+    static std::optional<std::uint8_t> readOnce(std::uint16_t address, bool *mismatch);
+    static bool answersRequest(const Report &answer, std::uint16_t address);
     static bool controlCommand(std::uint8_t command, std::uint8_t argument, bool pauseAfter);
     static void pause();
 };

@@ -3,11 +3,13 @@
 
 #include "device/ButtonTransfer.h"
 #include "device/DeviceLink.h"
+#include "device/FirmwareName.h"
 #include "device/MemoryMap.h"
 #include "device/OnboardProfile.h"
 #include "device/SettingsTransfer.h"
 #include "device/TransferProgress.h"
 #include "device/TransferState.h"
+#include "device/WriteBatch.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/LoadingOverlayHook.h"
 #include "platform/WexLogger.h"
@@ -51,6 +53,25 @@ void restoreSelection(const Selection &selection)
     controller()->setCurrFWProfileIndex(selection.slot);
     ProfileState::selProfile = selection.record;
     ProfileState::isNeedSave = selection.needSave;
+}
+
+// The stored profile whose name the mouse holds. Names reach the mouse in
+// their stored form ("Café" as "Cafe", cut to 32 characters), so a profile
+// matches when its name would be written as the one read; among several, the
+// one of exactly that name wins, then the one already bound to the slot.
+ProfileValuePtr storedProfileNamed(const QString &nameOnMouse, int slot)
+{
+    if (ProfileValuePtr exact = controller()->getProfileByName(nameOnMouse))
+        return exact;
+    const QByteArray stored = nameOnMouse.toLatin1();
+    const ProfileValuePtr bound = controller()->getProfileByFWProId(slot);
+    if (bound && FirmwareName::encode(bound->name()) == stored)
+        return bound;
+    for (const ProfileValuePtr &profile : controller()->profileArr) {
+        if (FirmwareName::encode(profile->name()) == stored)
+            return profile;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -112,9 +133,10 @@ bool DeviceTransfer::applyFWData()
     TransferProgress::begin(
         QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
         OnboardProfile::readStepsEstimate() + name.size());
-    const bool sent = ButtonTransfer::setBtnInfoToDevice() &&
-                      SettingsTransfer::setColorToDevice() && SettingsTransfer::setSettingToDev() &&
-                      SettingsTransfer::setFWProfileName(name);
+    WriteBatch batch;
+    const bool sent = batch.commit(
+        ButtonTransfer::setBtnInfoToDevice() && SettingsTransfer::setColorToDevice() &&
+        SettingsTransfer::setSettingToDev() && SettingsTransfer::setFWProfileName(name));
     TransferProgress::end();
     if (!sent)
         ORVEX_WARNING(
@@ -136,10 +158,10 @@ bool DeviceTransfer::importSlot(int slot)
     ProfileValuePtr profile;
     if (name->isEmpty()) {
         profile = profiles->addProfile();
-        if (!SettingsTransfer::setFWProfileName(profile->name()))
+        if (!DeviceLink::finishWrites(SettingsTransfer::setFWProfileName(profile->name())))
             return false;
     } else {
-        profile = profiles->getProfileByName(*name);
+        profile = storedProfileNamed(*name, slot);
         if (!profile)
             profile = profiles->addProfileByName(*name, nullptr);
     }

@@ -26,7 +26,9 @@ public:
     static bool setCurrSettingToDev();
     static bool setCurrDPILevelToDev();
 
-    // Buttons, lighting, performance and the name of the edited profile.
+    // Buttons, lighting, performance and the name of the edited profile, as
+    // one batch with one Reload at the end: the mouse takes all of it or, when
+    // a write fails, none of it (a Reset drops what was written).
     static bool applyFWData();
     static void applyFWDataPro();
 

@@ -8,6 +8,7 @@
 #include <hidapi.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvex {
 
@@ -25,8 +26,10 @@ QString hexId(std::uint16_t id)
 
 } // namespace
 
-HidTransport::HidTransport(std::uint16_t vendorId, std::uint16_t productId, const HidApi &api)
-    : api_(api), vendorId_(vendorId), productId_(productId)
+HidTransport::HidTransport(std::uint16_t vendorId, std::uint16_t productId, const HidApi &api,
+                           PhysicalPathReader physicalPath)
+    : api_(api), physicalPathOf_(std::move(physicalPath)), vendorId_(vendorId),
+      productId_(productId)
 {
 }
 
@@ -42,8 +45,12 @@ bool HidTransport::open()
     if (!initialise())
         return false;
     const QList<QByteArray> paths = interfacePaths();
+    return path_.isEmpty() ? openChosen(paths) : reopenSame(paths);
+}
+
+bool HidTransport::openChosen(const QList<QByteArray> &paths)
+{
     if (paths.isEmpty()) {
-        path_.clear();
         ORVEX_DEBUG(
             QStringLiteral("%1: not found (%2)").arg(identity(), fromLibrary(api_.error(nullptr))));
         return false;
@@ -53,7 +60,21 @@ bool HidTransport::open()
                        .arg(identity())
                        .arg(paths.size())
                        .arg(QString::fromLocal8Bit(paths.front())));
-    return openPath(paths.front());
+    path_ = paths.front();
+    physicalPath_ = physicalPathOf_(path_);
+    return openPath(path_);
+}
+
+// The node may be back under the same name after a replug, or the name may
+// now belong to another mouse plugged in elsewhere: only the physical path
+// tells them apart.
+bool HidTransport::reopenSame(const QList<QByteArray> &paths)
+{
+    if (!paths.contains(path_) || physicalPathOf_(path_) != physicalPath_) {
+        ORVEX_DEBUG(QStringLiteral("%1: gone; not reopening another device").arg(describe()));
+        return false;
+    }
+    return openPath(path_);
 }
 
 void HidTransport::close()
@@ -64,13 +85,28 @@ void HidTransport::close()
     device_ = nullptr;
 }
 
+void HidTransport::forgetChoice()
+{
+    close();
+    path_.clear();
+    physicalPath_.clear();
+}
+
 bool HidTransport::isPresent()
 {
-    if (device_ && !interfacePaths().contains(path_)) {
+    const bool chosenOnBus = !path_.isEmpty() && interfacePaths().contains(path_);
+    if (!path_.isEmpty() && !chosenOnBus) {
         ORVEX_INFO(QStringLiteral("%1: gone from the bus").arg(describe()));
-        close();
+        forgetChoice();
     }
     return open();
+}
+
+void HidTransport::beginTransfer()
+{
+    if (!device_)
+        forgetChoice();
+    open();
 }
 
 bool HidTransport::sendFeatureReport(const Report &report)
@@ -144,7 +180,6 @@ QList<QByteArray> HidTransport::interfacePaths() const
 
 bool HidTransport::openPath(const QByteArray &path)
 {
-    path_ = path;
     device_ = api_.openPath(path.constData());
     if (!device_) {
         // Usually a missing udev rule: the node exists but is not ours to open.

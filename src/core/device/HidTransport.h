@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/HidApi.h"
+#include "device/HidrawNode.h"
 #include "device/Transport.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <tuple>
 
 namespace orvex {
@@ -22,12 +24,21 @@ namespace orvex {
 // hidapi is [0x00 report id, 8 payload bytes], 9 bytes long, and a transfer
 // went through only when hidapi answers 9 (for GET: 8 payload bytes + 1).
 // A failed transfer closes the handle, because the usual cause is that the
-// mouse was unplugged; the next call opens it afresh, possibly at a new path.
+// mouse was unplugged. The next call reopens only the same device: the node
+// it had and the same physical path behind it, so that with two mice plugged
+// in, a replug during a transfer never sends the rest of it to the other one.
+// A new choice among the mice on the bus is made by open() on a transport
+// that has none yet, by isPresent() once the chosen node has gone, and at the
+// start of each transfer (beginTransfer()).
 class HidTransport final : public Transport
 {
 public:
+    // The physical path behind a hidraw node (HidrawNode::physicalPath).
+    using PhysicalPathReader = std::function<QByteArray(const QByteArray &devicePath)>;
+
     HidTransport(std::uint16_t vendorId, std::uint16_t productId,
-                 const HidApi &api = HidApi::system());
+                 const HidApi &api = HidApi::system(),
+                 PhysicalPathReader physicalPath = &HidrawNode::physicalPath);
     ~HidTransport() override;
 
     HidTransport(const HidTransport &) = delete;
@@ -38,10 +49,13 @@ public:
     // Re-checks the bus: a handle whose node has gone is dropped and the
     // mouse looked for again.
     bool isPresent() override;
+    void beginTransfer() override;
     bool sendFeatureReport(const Report &report) override;
     bool getFeatureReport(Report &report) override;
     // "USB mouse 12CF:0219 at /dev/hidraw3" or "USB mouse 12CF:0219 (not found)".
     QString describe() const override;
+    // The hidraw node, once found.
+    QString lockKey() const override { return QString::fromLocal8Bit(path_); }
 
 private:
     static constexpr unsigned char ReportId = 0x00;
@@ -51,17 +65,24 @@ private:
 
     bool initialise();
     QList<QByteArray> interfacePaths() const;
+    bool openChosen(const QList<QByteArray> &paths);
+    bool reopenSame(const QList<QByteArray> &paths);
     bool openPath(const QByteArray &path);
+    void forgetChoice();
     void warnOpenFailure(const QString &message);
     void failTransfer(const char *operation, int result);
     QString deviceError() const;
     QString identity() const;
 
     const HidApi &api_;
+    PhysicalPathReader physicalPathOf_;
     std::uint16_t vendorId_;
     std::uint16_t productId_;
     hid_device *device_ = nullptr;
+    // The chosen device: its node and, as the kernel gave it then, its
+    // physical path. Empty while none is chosen.
     QByteArray path_;
+    QByteArray physicalPath_;
     bool initialised_ = false;
     QString lastOpenFailure_;
 };

@@ -10,6 +10,8 @@
 #include <QMutexLocker>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace orvex {
 
@@ -65,6 +67,16 @@ std::optional<std::array<std::uint8_t, N>> readAll(const std::array<std::uint16_
     return bytes;
 }
 
+// Writes in order, stopping at the first write that does not go through.
+bool writeAll(const std::vector<std::pair<std::uint16_t, std::uint8_t>> &writes)
+{
+    for (const auto &[address, value] : writes) {
+        if (!DeviceLink::writeByteChecked(address, value))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool SettingsTransfer::setColorToDevice()
@@ -72,15 +84,15 @@ bool SettingsTransfer::setColorToDevice()
     QMutexLocker lock(&DeviceLink::commandLock());
     const ORVEX_PROFILE &profile = record();
     const std::uint8_t modeBits = profile.modeType == 1 ? fwmem::LedBattle : fwmem::LedNormal;
-    bool sent = true;
-    for (int zone = 0; zone < fwmem::LedZoneCount; ++zone) {
+    bool written = true;
+    for (int zone = 0; zone < fwmem::LedZoneCount && written; ++zone) {
         std::uint8_t value = fwmem::LedOff;
         if (profile.islightOnArr[zone] != 0)
             value = std::uint8_t(
                 MemoryMap::getColorIndex(int(profile.lightColorIndexArr[zone]) + 1) | modeBits);
-        sent = DeviceLink::writeByteChecked(zoneAddress(zone), value) && sent;
+        written = DeviceLink::writeByteChecked(zoneAddress(zone), value);
     }
-    return DeviceLink::reloadChecked() && sent;
+    return DeviceLink::finishWrites(written);
 }
 
 bool SettingsTransfer::getColorFromDevice()
@@ -117,29 +129,23 @@ bool SettingsTransfer::setSettingToDev()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     const ORVEX_PROFILE &profile = record();
-    bool sent = DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(profile));
-    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
-        sent = DeviceLink::writeByteChecked(std::uint16_t(inBlock(fwmem::DpiX) + stage),
-                                            std::uint8_t(profile.xSensArr[stage])) &&
-               sent;
-    }
-    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
-        sent = DeviceLink::writeByteChecked(std::uint16_t(inBlock(fwmem::DpiY) + stage),
-                                            std::uint8_t(profile.ySensArr[stage])) &&
-               sent;
-    }
-    sent = DeviceLink::writeByteChecked(fwmem::LiftOff,
-                                        std::uint8_t(fwmem::LiftOffMark | profile.liftHeight)) &&
-           sent;
-    return DeviceLink::reloadChecked() && sent;
+    std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
+    writes.emplace_back(inBlock(fwmem::Performance), performanceByte(profile));
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
+        writes.emplace_back(std::uint16_t(inBlock(fwmem::DpiX) + stage),
+                            std::uint8_t(profile.xSensArr[stage]));
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
+        writes.emplace_back(std::uint16_t(inBlock(fwmem::DpiY) + stage),
+                            std::uint8_t(profile.ySensArr[stage]));
+    writes.emplace_back(fwmem::LiftOff, std::uint8_t(fwmem::LiftOffMark | profile.liftHeight));
+    return DeviceLink::finishWrites(writeAll(writes));
 }
 
 bool SettingsTransfer::setDPILevelToDev()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const bool sent =
-        DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(record()));
-    return DeviceLink::reloadChecked() && sent;
+    return DeviceLink::finishWrites(
+        DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(record())));
 }
 
 bool SettingsTransfer::getSettingFromDev()
@@ -172,12 +178,11 @@ bool SettingsTransfer::setFWProfileName(const QString &name)
     QMutexLocker lock(&DeviceLink::commandLock());
     const QByteArray text = FirmwareName::encode(name);
     const std::uint16_t base = nameSlot();
-    bool sent = DeviceLink::writeByteChecked(base, std::uint8_t(text.size()));
+    std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
+    writes.emplace_back(base, std::uint8_t(text.size()));
     for (qsizetype k = 0; k < text.size(); ++k)
-        sent =
-            DeviceLink::writeByteChecked(std::uint16_t(base + 1 + 2 * k), std::uint8_t(text[k])) &&
-            sent;
-    return sent;
+        writes.emplace_back(std::uint16_t(base + 1 + 2 * k), std::uint8_t(text[k]));
+    return writeAll(writes);
 }
 
 std::optional<QString> SettingsTransfer::readFWProfileName()

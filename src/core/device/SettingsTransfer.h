@@ -11,7 +11,9 @@ namespace orvex {
 // of onboard slot TransferState::currSetProfileID, to and from
 // TransferState::currSetProfile.
 //
-// Writers answer whether every report went through. Readers change the
+// Writers stop at the first report that does not go through and answer
+// whether every report did; those that end with Reload send Reset instead
+// after a failure (DeviceLink::finishWrites). Readers change the
 // record only when every byte was read; otherwise they answer false and leave
 // it as it was, so a mouse that stops answering never fills a profile with
 // garbage.
@@ -26,7 +28,9 @@ public:
     // Only the performance byte (active stage and rate); Reload.
     static bool setDPILevelToDev();
     static bool getSettingFromDev();
-    // The slot's name (its stored form, see FirmwareName). No Reload.
+    // The slot's name (its stored form, see FirmwareName). No Reload: the
+    // caller ends it with DeviceLink::finishWrites(), or the mouse forgets
+    // the name at its next Reset.
     static bool setFWProfileName(const QString &name);
     // The slot's name; empty when the slot has none. Nothing when a read failed.
     static std::optional<QString> readFWProfileName();

@@ -48,6 +48,7 @@ public:
     bool sendFeatureReport(const Report &report) override;
     bool getFeatureReport(Report &report) override;
     QString describe() const override;
+    QString lockKey() const override { return m_socketPath; }
 
     QString socketPath() const { return m_socketPath; }
 

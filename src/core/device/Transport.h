@@ -34,6 +34,14 @@ public:
     virtual bool getFeatureReport(Report &report) = 0;
     // A short human-readable name of the endpoint, for messages and logs.
     virtual QString describe() const = 0;
+    // The path by which every program reaches this mouse (its hidraw node,
+    // the virtual mouse's socket), for the lock the suite's programs share;
+    // empty when no other program can reach it, or while it is not found.
+    virtual QString lockKey() const { return {}; }
+    // A transfer starts (the first of a run of requests that belong
+    // together): a transport that lost its device may look for it afresh
+    // here, and only here.
+    virtual void beginTransfer() {}
 };
 
 } // namespace orvex

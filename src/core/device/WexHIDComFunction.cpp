@@ -123,6 +123,15 @@ void WexHIDComFunction::setTransport(std::unique_ptr<Transport> transport)
         m_transport->open();
 }
 
+QString WexHIDComFunction::beginTransfer()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_transport)
+        return {};
+    m_transport->beginTransfer();
+    return m_transport->lockKey();
+}
+
 QString WexHIDComFunction::describeDevice()
 {
     QMutexLocker lock(&m_mutex);

@@ -34,6 +34,9 @@ public:
     // transport chosen by a tool). Null detaches the mouse.
     void setTransport(std::unique_ptr<Transport> transport);
     QString describeDevice();
+    // A transfer starts: the transport may look for the mouse afresh
+    // (Transport::beginTransfer()). Answers its lockKey().
+    QString beginTransfer();
 
 private:
     bool sendFeature(DeviceRequest &request);

@@ -46,6 +46,18 @@ bool DistributedNotifications::post(const QString &name, const QString &object,
     return bus.send(signal);
 }
 
+void DistributedNotifications::flush()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // The bus answers messages of one connection in order: once it has
+    // answered a ping, every signal sent before it has reached the bus.
+    bus.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")));
+}
+
 bool DistributedNotifications::observe(const QString &name)
 {
     if (m_observed.contains(name))

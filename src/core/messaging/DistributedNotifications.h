@@ -23,6 +23,10 @@ public:
 
     // Answers whether the signal was handed to the bus.
     static bool post(const QString &name, const QString &object, const QVariantMap &userInfo = {});
+    // Waits until the bus has taken every signal posted so far. Signals are
+    // queued, so a short-lived program that posts and exits calls this
+    // first, or its last posts may never leave it.
+    static void flush();
     // Starts delivering the signal `name` through received(); answers false
     // when there is no session bus.
     bool observe(const QString &name);

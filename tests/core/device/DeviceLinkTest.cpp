@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FaultyTransport.h"
 #include "VirtualMouseFixture.h"
 
 using namespace orvex;
@@ -96,4 +97,21 @@ TEST_F(DeviceLinkTest, MacroEventsAreWrittenAndAdvanceTheAddress)
     EXPECT_EQ(model->writtenByte(0x1300), 0x04);
     EXPECT_EQ(model->writtenByte(0x1301), 0x84);
     EXPECT_EQ(model->writtenByte(0x1302), 0xF9);
+}
+
+// Another program's request between ours and its answer: the answer names
+// another address. It is asked for once more, and never taken as our byte.
+TEST_F(DeviceLinkTest, AnAnswerForAnotherAddressIsRetriedOnceThenRefused)
+{
+    withoutPauses();
+    OrvexAction::setAdrrData(0x5C, 0x3B40);
+    auto faulty = std::make_unique<test::FaultyTransport>(model);
+    test::FaultyTransport *cable = faulty.get();
+    WexHIDComFunction::shareDeviceReq()->setTransport(std::move(faulty));
+
+    cable->misaddressAnswers(1);
+    EXPECT_EQ(OrvexAction::readByteChecked(0x3B40), 0x5C);
+    cable->misaddressAnswers(2);
+    EXPECT_FALSE(OrvexAction::readByteChecked(0x3B40).has_value());
+    EXPECT_EQ(OrvexAction::readByteChecked(0x3B40), 0x5C);
 }

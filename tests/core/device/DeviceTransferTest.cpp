@@ -9,6 +9,7 @@
 #include "profile/ProfieController.h"
 #include "profile/ProfileState.h"
 
+#include "FaultyTransport.h"
 #include "VirtualMouseFixture.h"
 
 #include <QDir>
@@ -211,4 +212,71 @@ TEST_F(DeviceTransferTest, AFailedApplyIsReportedAsAFailure)
     EXPECT_FALSE(DeviceTransfer::applyFWData());
     ASSERT_EQ(ends.size(), 1);
     EXPECT_EQ(ends[0], std::make_pair(0, false));
+}
+
+// The mouse forgets written bytes that no Reload applied when it resets (the
+// agent resets it at every start and plug-in): a name left unapplied would
+// bind the slot to the wrong stored profile at the next import.
+TEST_F(DeviceTransferTest, NamesWrittenByApplyAndImportSurviveAReset)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    profiles->setCurrFWProfileIndex(0);
+    profiles->setProfileToFWPro(profiles->getProfileByName(QStringLiteral("Media"))->profileId());
+    ASSERT_TRUE(DeviceTransfer::applyFWData());
+    OrvexAction::setAdrrData(0, 0x3B00 + 64 * 3);
+    OrvexAction::refreshDeviceData();
+    ASSERT_TRUE(DeviceTransfer::getAllFWData());
+
+    OrvexAction::resetDev();
+    TransferState::currSetProfileID = 0;
+    EXPECT_EQ(SettingsTransfer::getFWProfileName(), QStringLiteral("Media"));
+    TransferState::currSetProfileID = 3;
+    EXPECT_EQ(SettingsTransfer::getFWProfileName(), profiles->getProfileByFWProId(3)->name());
+}
+
+// A cable that drops one report part-way through a whole-profile write: the
+// rest is not sent, nothing is applied, and what was written is dropped, so
+// the slot keeps the profile it held rather than a mix of two.
+TEST_F(DeviceTransferTest, AFailedWriteStopsTheTransferAndLeavesTheSlotAsItWas)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    profiles->setCurrFWProfileIndex(1);
+    profiles->setProfileToFWPro(profiles->getProfileByName(QStringLiteral("Media"))->profileId());
+    const QByteArray appliedBefore = model->appliedImage();
+    auto faulty = std::make_unique<test::FaultyTransport>(model);
+    faulty->failSetNumber(40);
+    WexHIDComFunction::shareDeviceReq()->setTransport(std::move(faulty));
+
+    EXPECT_FALSE(DeviceTransfer::applyFWData());
+
+    const auto sent = traced();
+    ASSERT_EQ(sent.size(), 40u) << "39 writes, the lost one, then only a Reset";
+    EXPECT_EQ(sent.back().bytes, bytes({0xC4, 0x01}));
+    for (const auto &report : sent)
+        EXPECT_NE(report.bytes, bytes({0xC4, 0x00})) << "no Reload";
+    EXPECT_EQ(model->appliedImage(), appliedBefore);
+    for (int address = 0; address < fwmem::Size; ++address)
+        ASSERT_EQ(model->writtenByte(address), model->appliedByte(address)) << address;
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0], std::make_pair(0, false));
+}
+
+// Names reach the mouse transliterated and cut to 32 characters; reading one
+// back finds the stored profile it came from instead of creating another.
+TEST_F(DeviceTransferTest, AStoredNameFindsItsProfileInTheFormTheMouseHolds)
+{
+    ProfieController *profiles = ProfileState::getShareProCon();
+    const QString name = QStringLiteral("Café for the long evenings of winter");
+    profiles->setCurrFWProfileIndex(2);
+    profiles->setProfileToFWPro(profiles->addProfileByName(name, nullptr)->profileId());
+    ASSERT_TRUE(profiles->saveToSys());
+    ASSERT_TRUE(DeviceTransfer::applyFWData());
+    TransferState::currSetProfileID = 2;
+    ASSERT_EQ(SettingsTransfer::getFWProfileName(),
+              QStringLiteral("Cafe for the long evenings of wi"));
+    const qsizetype count = profiles->getProfileCount();
+
+    ASSERT_TRUE(DeviceTransfer::getAllFWData());
+    EXPECT_EQ(profiles->getProfileCount(), count);
+    EXPECT_EQ(profiles->getProfileByFWProId(2)->name(), name);
 }

@@ -136,6 +136,15 @@ const HidApi &FakeHidLibrary::api() const
     return table;
 }
 
+QByteArray FakeHidLibrary::physicalPath(const QByteArray &devicePath) const
+{
+    for (const Node &node : nodes) {
+        if (devicePath == node.path.c_str())
+            return QByteArray::fromStdString(node.physicalPath);
+    }
+    return {};
+}
+
 int FakeHidLibrary::openHandles() const
 {
     return int(std::count_if(handles.begin(), handles.end(),

@@ -3,6 +3,8 @@
 
 #include "device/HidApi.h"
 
+#include <QByteArray>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@ public:
     {
         std::string path;
         int interfaceNumber = 0;
+        std::string physicalPath = "usb-0000:00:14.0-1/input0";
     };
     using Bytes = std::vector<unsigned char>;
 
@@ -29,6 +32,8 @@ public:
     FakeHidLibrary &operator=(const FakeHidLibrary &) = delete;
 
     const HidApi &api() const;
+    // The physical path the kernel gives for a node on the scripted bus.
+    QByteArray physicalPath(const QByteArray &devicePath) const;
     int openHandles() const;
 
     // Scripted: the bus in hid_enumerate's order; results of the next

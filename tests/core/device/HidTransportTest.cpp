@@ -33,8 +33,14 @@ protected:
     void SetUp() override { fake.nodes = typicalMouse(); }
     void TearDown() override { EXPECT_EQ(fake.unfreedEnumerations, 0); }
 
+    HidTransport::PhysicalPathReader physicalPaths()
+    {
+        return [this](const QByteArray &path) { return fake.physicalPath(path); };
+    }
+
     FakeHidLibrary fake;
-    std::optional<HidTransport> transport{std::in_place, VendorId, ProductId, fake.api()};
+    std::optional<HidTransport> transport{std::in_place, VendorId, ProductId, fake.api(),
+                                          physicalPaths()};
 };
 
 // The first report opens the mouse; later calls and open() reuse the handle,
@@ -124,21 +130,50 @@ TEST_F(HidTransportTest, WithoutAUsableConfigurationInterfaceEveryReportFails)
     }
 }
 
-// Unplugged and plugged back in: the old handle fails, and the next report
-// finds the mouse at its new node.
-TEST_F(HidTransportTest, AFailedTransferReopensOnTheNextCall)
+// Unplugged and plugged back in: the old handle fails; within the transfer
+// only the same device is reopened, and a new transfer finds the mouse at its
+// new node.
+TEST_F(HidTransportTest, AFailedTransferReopensOnlyTheSameDevice)
 {
     fake.getResults = {-1};
     Report report{};
     ASSERT_FALSE(transport->getFeatureReport(report));
     EXPECT_EQ(fake.openHandles(), 0);
+    ASSERT_TRUE(transport->sendFeatureReport({0xC4})) << "same node, same physical path";
 
+    fake.sendResults = {-1};
+    ASSERT_FALSE(transport->sendFeatureReport({0xC4}));
     fake.nodes = {{"/dev/hidraw7", 0}};
-    ASSERT_TRUE(transport->sendFeatureReport({0xC4}));
+    EXPECT_FALSE(transport->sendFeatureReport({0xC4}));
 
-    EXPECT_EQ(fake.openedPaths, (Paths{"/dev/hidraw3", "/dev/hidraw7"}));
-    EXPECT_EQ(fake.sends.size(), 1u);
+    transport->beginTransfer();
+    ASSERT_TRUE(transport->sendFeatureReport({0xC4}));
+    EXPECT_EQ(fake.openedPaths, (Paths{"/dev/hidraw3", "/dev/hidraw3", "/dev/hidraw7"}));
     EXPECT_EQ(transport->describe(), QStringLiteral("USB mouse 12CF:0219 at /dev/hidraw7"));
+}
+
+// Two mice: the one in use is replugged during a transfer, and the other one
+// is still there, or has taken over the freed node name. The rest of the
+// transfer goes to neither.
+TEST_F(HidTransportTest, AReplugMidTransferNeverReachesTheOtherMouse)
+{
+    const FakeHidLibrary::Node first{"/dev/hidraw3", 0, "usb-0000:00:14.0-1/input0"};
+    const FakeHidLibrary::Node second{"/dev/hidraw8", 0, "usb-0000:00:14.0-2/input0"};
+    const FakeHidLibrary::Node secondAtFirstsNode{"/dev/hidraw3", 0, second.physicalPath};
+    for (const auto &bus : {std::vector{second}, std::vector{secondAtFirstsNode}}) {
+        fake.nodes = {first, second};
+        fake.openedPaths.clear();
+        HidTransport fresh(VendorId, ProductId, fake.api(), physicalPaths());
+        ASSERT_TRUE(fresh.sendFeatureReport({0xDE}));
+        fake.sendResults = {-1};
+        ASSERT_FALSE(fresh.sendFeatureReport({0xDE}));
+
+        fake.nodes = bus;
+        const std::size_t sent = fake.sends.size();
+        EXPECT_FALSE(fresh.sendFeatureReport({0xDE}));
+        EXPECT_EQ(fake.sends.size(), sent);
+        EXPECT_EQ(fake.openedPaths, Paths{"/dev/hidraw3"});
+    }
 }
 
 TEST_F(HidTransportTest, PresenceFollowsTheBusWhileOpen)

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/DeviceCommandLock.h"
+
+#include "device/DeviceLink.h"
+#include "device/WexHIDComFunction.h"
+#include "platform/RuntimeFolder.h"
+#include "platform/WexLogger.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace orvex {
+
+namespace {
+
+// Enough of the path's digest that two devices never share a file.
+constexpr int DigestCharacters = 16;
+
+int lockExclusive(int fd, int flags)
+{
+    int result;
+    do {
+        result = flock(fd, LOCK_EX | flags);
+    } while (result != 0 && errno == EINTR);
+    return result;
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+DeviceCommandLock::~DeviceCommandLock()
+{
+    releaseDeviceFile();
+}
+
+QString DeviceCommandLock::lockFilePath(const QString &devicePath)
+{
+    const QString folder = RuntimeFolder::path();
+    if (folder.isEmpty())
+        return {};
+    const QByteArray digest =
+        QCryptographicHash::hash(devicePath.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("%1/orvex-device-%2.lock")
+        .arg(folder, QString::fromLatin1(digest.left(DigestCharacters)));
+}
+
+void DeviceCommandLock::lock()
+{
+    m_mutex.lock();
+    if (++m_depth == 1)
+        acquireDeviceFile();
+}
+
+void DeviceCommandLock::unlock() noexcept
+{
+    if (--m_depth == 0)
+        releaseDeviceFile();
+    m_mutex.unlock();
+}
+
+void DeviceCommandLock::acquireDeviceFile()
+{
+    if (!DeviceLink::sysDeviceReq)
+        return;
+    const QString devicePath = DeviceLink::sysDeviceReq->beginTransfer();
+    if (devicePath.isEmpty())
+        return;
+    const QString path = lockFilePath(devicePath);
+    if (path.isEmpty()) {
+        ORVEX_WARNING(QStringLiteral("no private runtime folder: requests to %1 are not "
+                                     "coordinated with other Orvex programs")
+                          .arg(devicePath));
+        return;
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        ORVEX_WARNING(
+            QStringLiteral("cannot open the device lock %1: %2").arg(path, systemError()));
+        return;
+    }
+    if (lockExclusive(fd, LOCK_NB) != 0) {
+        ORVEX_INFO(
+            QStringLiteral("waiting for another Orvex program to finish with %1").arg(devicePath));
+        if (lockExclusive(fd, 0) != 0) {
+            ORVEX_WARNING(QStringLiteral("cannot lock %1: %2").arg(path, systemError()));
+            ::close(fd);
+            return;
+        }
+    }
+    m_fileDescriptor = fd;
+}
+
+void DeviceCommandLock::releaseDeviceFile() noexcept
+{
+    if (m_fileDescriptor < 0)
+        return;
+    // Closing the only descriptor of the open file releases the lock.
+    ::close(m_fileDescriptor);
+    m_fileDescriptor = -1;
+}
+
+} // namespace orvex

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRecursiveMutex>
+#include <QString>
+
+namespace orvex {
+
+// Serialises the requests sent to the mouse, within this process and across
+// the suite's programs.
+//
+// A read is a request and an answer that must not be split by another
+// request, and a transfer is hundreds of them. Inside the process a recursive
+// mutex keeps other threads out; while it is held by the outermost holder, an
+// advisory lock (flock) on a file in the runtime folder, named after the
+// device's path, keeps the other Orvex programs out: the agent's Reset at
+// plug-in, a second orvexctl, the application's import. Programs that reach
+// the mouse in process (tests) have no path and take only the mutex.
+//
+// Used through QMutexLocker like any mutex; lock() may wait as long as
+// another program's transfer lasts.
+class DeviceCommandLock
+{
+public:
+    DeviceCommandLock() = default;
+    DeviceCommandLock(const DeviceCommandLock &) = delete;
+    DeviceCommandLock &operator=(const DeviceCommandLock &) = delete;
+    ~DeviceCommandLock();
+
+    void lock();
+    void unlock() noexcept;
+
+    // The file that stands for the device at `devicePath` (a hidraw node or
+    // a virtual mouse's socket); empty when there is no safe runtime folder.
+    static QString lockFilePath(const QString &devicePath);
+
+private:
+    void acquireDeviceFile();
+    void releaseDeviceFile() noexcept;
+
+    QRecursiveMutex m_mutex;
+    int m_depth = 0;
+    int m_fileDescriptor = -1;
+};
+
+} // namespace orvex
