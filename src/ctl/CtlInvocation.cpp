@@ -31,6 +31,16 @@ QString CtlInvocation::usage()
         "environment variable ORVEX_DEVICE gives it when --device is not used.\n");
 }
 
+bool CtlInvocation::changesProfilesOrMouse() const
+{
+    for (const char *name :
+         {"write", "select", "reload", "reset", "import", "apply", "import-file"}) {
+        if (command == QLatin1String(name))
+            return true;
+    }
+    return false;
+}
+
 std::optional<int> CtlInvocation::number(const QString &text, int minimum, int maximum)
 {
     bool ok = false;

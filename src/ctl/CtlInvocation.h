@@ -30,6 +30,9 @@ struct CtlInvocation
     // sets *error to a one-line message.
     static std::optional<CtlInvocation> parse(const QStringList &arguments, QString *error);
     static QString usage();
+    // Whether the command may change the stored profiles or the mouse, after
+    // which a running agent reloads what it knows of them.
+    bool changesProfilesOrMouse() const;
 
     // A number in decimal or 0x hexadecimal within [minimum, maximum].
     static std::optional<int> number(const QString &text, int minimum, int maximum);

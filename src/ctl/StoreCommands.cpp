@@ -178,12 +178,11 @@ int StoreCommands::apply(const CtlInvocation &invocation)
     }
     if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
+    // The binding is stored only once the mouse holds the profile: a slot
+    // bound to a profile it does not hold would bind the next import to the
+    // wrong stored profile.
     store()->setCurrFWProfileIndex(*slot);
     store()->setProfileToFWPro(profile->profileId());
-    if (!store()->saveToSys()) {
-        m_err << "orvexctl: apply: the profile folder could not be written\n";
-        return ExitDeviceError;
-    }
     bool applied = false;
     {
         ProgressLine progress;
@@ -191,7 +190,12 @@ int StoreCommands::apply(const CtlInvocation &invocation)
     }
     if (!applied) {
         m_err << "orvexctl: apply: the mouse stopped answering; slot " << *slot
-              << " may be incomplete\n";
+              << " keeps what it held and the stored profiles are unchanged\n";
+        return ExitDeviceError;
+    }
+    if (!store()->saveToSys()) {
+        m_err << "orvexctl: apply: slot " << *slot << " holds " << profile->name()
+              << ", but the profile folder could not be written\n";
         return ExitDeviceError;
     }
     m_out << "slot " << *slot << ": " << profile->name() << '\n';

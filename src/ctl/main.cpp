@@ -4,12 +4,28 @@
 #include "ProfileCommands.h"
 #include "StoreCommands.h"
 
+#include "messaging/AgentMessaging.h"
+#include "messaging/DistributedNotifications.h"
+#include "messaging/NotificationNames.h"
 #include "platform/WexLogger.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+int run(const orvex::ctl::CtlInvocation &invocation, QTextStream &out, QTextStream &err)
+{
+    if (orvex::ctl::ProfileCommands::handles(invocation.command))
+        return orvex::ctl::ProfileCommands(out, err).run(invocation);
+    if (orvex::ctl::StoreCommands::handles(invocation.command))
+        return orvex::ctl::StoreCommands(out, err).run(invocation);
+    return orvex::ctl::DeviceCommands(out, err).run(invocation);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -28,9 +44,11 @@ int main(int argc, char **argv)
         out << orvex::ctl::CtlInvocation::usage();
         return orvex::ctl::ExitOk;
     }
-    if (orvex::ctl::ProfileCommands::handles(invocation->command))
-        return orvex::ctl::ProfileCommands(out, err).run(*invocation);
-    if (orvex::ctl::StoreCommands::handles(invocation->command))
-        return orvex::ctl::StoreCommands(out, err).run(*invocation);
-    return orvex::ctl::DeviceCommands(out, err).run(*invocation);
+    const int status = run(*invocation, out, err);
+    // The agent keeps the slot bindings and launcher buttons in memory.
+    if (status == orvex::ctl::ExitOk && invocation->changesProfilesOrMouse()) {
+        orvex::AgentMessaging::sendMessageToDaemon(orvex::notify::ReloadProfiles);
+        orvex::DistributedNotifications::flush();
+    }
+    return status;
 }

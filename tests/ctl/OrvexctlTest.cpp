@@ -299,11 +299,44 @@ TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
         ASSERT_TRUE(transfer.waitForFinished(30000));
         EXPECT_EQ(transfer.exitCode(), 1) << command.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(transfer.readAllStandardError().contains("stopped answering"));
-        if (command.first() == QLatin1String("import")) {
-            EXPECT_EQ(filesIn(profileFolder), before);
-        }
+        EXPECT_EQ(filesIn(profileFolder), before) << "no binding stored for a failed apply";
         QProcess::execute(
             QStringLiteral(VIRTUAL_MOUSE_PATH),
             {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("plug")});
+    }
+}
+
+// The issue's own reproduction: a profile applied to a slot keeps its name on
+// the mouse through a Reset, so the next import binds the slot to it again.
+TEST_F(OrvexctlTest, AnAppliedProfileIsStillBoundAfterAResetAndAnImport)
+{
+    ASSERT_EQ(ctl({QStringLiteral("apply"), QStringLiteral("Media"), QStringLiteral("--slot"),
+                   QStringLiteral("0")})
+                  .status,
+              0);
+    ASSERT_EQ(ctl({QStringLiteral("reset")}).status, 0);
+    const Result imported =
+        ctl({QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.startsWith(QStringLiteral("slot 0: Media\n")))
+        << imported.out.toStdString();
+}
+
+// Two programs reading the mouse at once share it request by request and
+// never take an answer meant for the other.
+TEST_F(OrvexctlTest, TwoDumpsAtOnceBothReadTheMouseRight)
+{
+    const QStringList dump{QStringLiteral("--device"), QStringLiteral("sim:") + socket,
+                           QStringLiteral("dump"), QStringLiteral("--slot"), QStringLiteral("2")};
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(ORVEXCTL_PATH), dump);
+    second.start(QStringLiteral(ORVEXCTL_PATH), dump);
+    ASSERT_TRUE(first.waitForFinished(30000) && second.waitForFinished(30000));
+    const Result alone = ctl(dump.mid(2));
+    ASSERT_EQ(alone.status, 0);
+    for (QProcess *reader : {&first, &second}) {
+        EXPECT_EQ(reader->exitCode(), 0) << reader->readAllStandardError().toStdString();
+        EXPECT_EQ(reader->readAllStandardOutput().toStdString(), alone.out.toStdString());
     }
 }

@@ -278,6 +278,39 @@ TEST_F(AgentProcessTest, LauncherButtonOpensThePathOfTheProfileBoundToItsSlotOnc
     EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
 }
 
+// orvexctl binds a stored profile with a launcher to a slot and writes it:
+// the running agent learns of the new binding without being restarted.
+TEST_F(AgentProcessTest, AProfileAppliedByOrvexctlIsTheOneTheAgentLaunchesFrom)
+{
+    constexpr int Slot = 3;
+    constexpr int ButtonSlot = 10;
+    const int buttonIndex = MemoryMap::getBtnIndexBy2(ButtonSlot);
+    const QString marker = folder + QStringLiteral("/tool-started");
+    const QString script = folder + QStringLiteral("/tool.sh");
+    writeFile(script, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+
+    ProfieController *controller = ProfieController::getShareProCon();
+    const ProfileValuePtr profile = controller->addProfileByName(QStringLiteral("Tools"), nullptr);
+    ORVEX_PROFILE data = profile->profileData();
+    BTN_INFO &button = data.btnInfo[buttonIndex];
+    button.FuncID = 15;
+    button.FuncTableId = 15;
+    button.btnType = 3;
+    const QByteArray path = script.toUtf8();
+    std::copy(path.begin(), path.end(), button.app_path);
+    profile->setProfileData(data);
+    ASSERT_TRUE(controller->saveToSys());
+
+    ASSERT_EQ(runCtl({QStringLiteral("apply"), QStringLiteral("Tools"), QStringLiteral("--slot"),
+                      QString::number(Slot)}),
+              0);
+    send(QStringLiteral("profile %1").arg(Slot));
+    send(QStringLiteral("button %1").arg(ButtonSlot));
+    ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + script));
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
+}
+
 TEST_F(AgentProcessTest, UnplugAndPlugArePostedToTheApplication)
 {
     send(QStringLiteral("unplug"));
