@@ -60,14 +60,24 @@ int CommandLine::run(const QStringList &arguments)
     if (parser.isSet(help))
         parser.showHelp(ExitOk);
 
+    if (parser.isSet(socket) && parser.value(socket).isEmpty())
+        return fail(ExitUsage, QStringLiteral("--socket needs a path"));
+
     QStringList words = parser.positionalArguments();
     const QString command = words.isEmpty() ? QString() : words.takeFirst();
     QString message;
+    // The default socket's folder is checked (and made) only once it is used.
+    const auto socketPath = [&parser, &socket, &message] {
+        return parser.isSet(socket) ? parser.value(socket)
+                                    : vmouse::prepareDefaultSocketPath(&message);
+    };
     if (command == CommandServe) {
         if (!words.isEmpty())
             return fail(ExitUsage, QStringLiteral("serve takes no arguments besides its options"));
-        const ServeCommand::Options options{parser.value(socket), parser.value(memory),
+        const ServeCommand::Options options{socketPath(), parser.value(memory),
                                             parser.value(trace)};
+        if (options.socketPath.isEmpty())
+            return fail(ExitFailed, message);
         const int status = ServeCommand::run(options, &message);
         return status == ExitOk ? status : fail(status, message);
     }
@@ -77,8 +87,10 @@ int CommandLine::run(const QStringList &arguments)
         const std::optional<PersonEvent> event = PersonEvent::parse(words, &message);
         if (!event)
             return fail(ExitUsage, message);
-        return SendCommand::run(parser.value(socket), *event, &message) ? ExitOk
-                                                                        : fail(ExitFailed, message);
+        const QString path = socketPath();
+        if (path.isEmpty())
+            return fail(ExitFailed, message);
+        return SendCommand::run(path, *event, &message) ? ExitOk : fail(ExitFailed, message);
     }
     return fail(
         ExitUsage,

@@ -3,6 +3,7 @@
 
 #include "PersonEvent.h"
 
+#include "device/LocalSocket.h"
 #include "device/VirtualMouseProtocol.h"
 
 #include <QDeadlineTimer>
@@ -22,6 +23,11 @@ bool SendCommand::run(const QString &socketPath, const PersonEvent &event, QStri
         *message =
             QStringLiteral("no virtual mouse at %1 (start it with 'orvex-virtual-mouse serve')")
                 .arg(socketPath);
+        return false;
+    }
+    QString reason;
+    if (!LocalSocket::peerIsTrusted(int(socket.socketDescriptor()), &reason)) {
+        *message = QStringLiteral("refusing the virtual mouse at %1: %2").arg(socketPath, reason);
         return false;
     }
     const QByteArray request =

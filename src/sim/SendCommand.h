@@ -16,7 +16,8 @@ public:
     static constexpr int ReplyTimeoutMs = 3000;
 
     // Answers true when the virtual mouse did it; otherwise *message says why
-    // in one line (no server, no answer, or the mouse's refusal).
+    // in one line (no server, a server of another user, no answer, or the
+    // mouse's refusal).
     static bool run(const QString &socketPath, const PersonEvent &event, QString *message);
 };
 

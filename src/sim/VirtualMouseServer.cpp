@@ -5,13 +5,21 @@
 #include "FirmwareModel.h"
 #include "device/ReportText.h"
 
+#include "device/LocalSocket.h"
 #include "device/VirtualMouseProtocol.h"
 #include "platform/WexLogger.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvex::sim {
 
@@ -47,12 +55,9 @@ VirtualMouseServer::~VirtualMouseServer()
 
 bool VirtualMouseServer::listen(const QString &path, QString *error)
 {
-    if (someoneListensAt(path)) {
-        *error = QStringLiteral("another virtual mouse is already serving %1").arg(path);
+    if (!removeStaleSocket(path, error))
         return false;
-    }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QLocalServer::removeServer(path);
     if (!m_server->listen(path)) {
         *error = QStringLiteral("cannot listen at %1: %2").arg(path, m_server->errorString());
         return false;
@@ -74,6 +79,34 @@ QString VirtualMouseServer::socketPath() const
     return m_server->fullServerName();
 }
 
+// lstat, so that a symbolic link is never followed to whatever it names.
+bool VirtualMouseServer::removeStaleSocket(const QString &path, QString *error)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat info = {};
+    if (::lstat(encoded.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return true;
+        *error = QStringLiteral("cannot inspect %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    if (!S_ISSOCK(info.st_mode)) {
+        *error = QStringLiteral("%1 exists and is not a socket: leaving it alone").arg(path);
+        return false;
+    }
+    if (someoneListensAt(path)) {
+        *error = QStringLiteral("another virtual mouse is already serving %1").arg(path);
+        return false;
+    }
+    if (::unlink(encoded.constData()) != 0 && errno != ENOENT) {
+        *error = QStringLiteral("cannot remove the stale socket %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
 bool VirtualMouseServer::someoneListensAt(const QString &path)
 {
     QLocalSocket probe;
@@ -86,6 +119,11 @@ bool VirtualMouseServer::someoneListensAt(const QString &path)
 void VirtualMouseServer::acceptClients()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (!admits(socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         auto *client = new ClientConnection(socket, this);
         m_clients.append(client);
         connect(client, &ClientConnection::lineReceived, this,
@@ -95,6 +133,21 @@ void VirtualMouseServer::acceptClients()
         connect(client, &ClientConnection::closed, this, [this, client] { forgetClient(client); });
         ORVEX_DEBUG(QStringLiteral("client %1 connected").arg(client->id()));
     }
+}
+
+bool VirtualMouseServer::admits(QLocalSocket *socket)
+{
+    QString reason;
+    if (!LocalSocket::peerIsTrusted(int(socket->socketDescriptor()), &reason)) {
+        ORVEX_WARNING(QStringLiteral("refusing a client: %1").arg(reason));
+        return false;
+    }
+    if (m_clients.size() >= MaxClients) {
+        ORVEX_WARNING(
+            QStringLiteral("refusing a client: already serving %1 clients").arg(MaxClients));
+        return false;
+    }
+    return true;
 }
 
 // A listener only listens: any request from it is out of protocol.

@@ -9,6 +9,9 @@
 
 #include <csignal>
 
+#include <grp.h>
+#include <unistd.h>
+
 namespace orvex::test {
 
 namespace {
@@ -42,6 +45,7 @@ VirtualMouseProcess::~VirtualMouseProcess()
 
 bool VirtualMouseProcess::start()
 {
+    dropPrivileges(m_process);
     m_process.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
                     {QStringLiteral("serve"), QStringLiteral("--socket"), socketPath,
                      QStringLiteral("--memory"), memoryPath, QStringLiteral("--trace"), tracePath});
@@ -71,14 +75,31 @@ void VirtualMouseProcess::kill()
 
 int VirtualMouseProcess::send(const QStringList &words, QString *errorOutput) const
 {
-    QProcess sender;
-    sender.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
-                 QStringList{QStringLiteral("send"), QStringLiteral("--socket"), socketPath} +
-                     words);
-    sender.waitForFinished(StopTimeoutMs);
+    return run(QStringList{QStringLiteral("send"), QStringLiteral("--socket"), socketPath} + words,
+               errorOutput);
+}
+
+int VirtualMouseProcess::run(const QStringList &arguments, QString *errorOutput) const
+{
+    QProcess process;
+    dropPrivileges(process);
+    process.start(QStringLiteral(VIRTUAL_MOUSE_PATH), arguments);
+    process.waitForFinished(StopTimeoutMs);
     if (errorOutput)
-        *errorOutput = QString::fromUtf8(sender.readAllStandardError());
-    return sender.exitStatus() == QProcess::NormalExit ? sender.exitCode() : -1;
+        *errorOutput = QString::fromUtf8(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// Group first: once the user is dropped, the group can no longer be changed.
+void VirtualMouseProcess::dropPrivileges(QProcess &process) const
+{
+    if (!m_uid)
+        return;
+    const uid_t uid = *m_uid;
+    process.setChildProcessModifier([uid] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid_t(uid)) != 0 || ::setuid(uid) != 0)
+            ::_exit(127);
+    });
 }
 
 QStringList VirtualMouseProcess::traceLines() const

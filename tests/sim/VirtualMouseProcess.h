@@ -6,6 +6,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+
+#include <sys/types.h>
 
 namespace orvex::test {
 
@@ -26,6 +29,11 @@ public:
 
     // Runs `orvex-virtual-mouse send --socket <socket> words...`.
     int send(const QStringList &words, QString *errorOutput = nullptr) const;
+    // Runs orvex-virtual-mouse with `arguments` to its end; answers the exit
+    // status (-1 for a crash).
+    int run(const QStringList &arguments, QString *errorOutput = nullptr) const;
+    // Later runs (serve and the ones above) are made as user `uid`; needs root.
+    void runAs(uid_t uid) { m_uid = uid; }
     // The trace as written so far, one entry per line.
     QStringList traceLines() const;
 
@@ -34,7 +42,10 @@ public:
     QString tracePath;
 
 private:
+    void dropPrivileges(QProcess &process) const;
+
     QProcess m_process;
+    std::optional<uid_t> m_uid;
 };
 
 // Runs the event loop until `condition` holds or `timeoutMs` has passed.

@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VirtualMouseProcess.h"
+#include "VirtualMouseServer.h"
 
 #include "TestEnvironment.h"
 
 #include "device/SocketEventListener.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 #include <thread>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using orvex::Report;
 using orvex::SocketTransport;
@@ -30,6 +38,7 @@ Report writeReport(int address, int data)
 }
 
 const Report Reload{0xC4, 0x00, 0, 0, 0, 0, 0, 0};
+constexpr uid_t StrangerUid = 65534;
 
 // The byte at `address` through a read request and a GET; -1 when either failed.
 int readByte(SocketTransport &transport, int address)
@@ -224,4 +233,91 @@ TEST_F(VirtualMouseSocketTest, SendExplainsBadEventsAndAMissingServer)
     QString error;
     EXPECT_EQ(mouse.send({QStringLiteral("plug")}, &error), 1);
     EXPECT_TRUE(error.contains(QStringLiteral("no virtual mouse"))) << error.toStdString();
+}
+
+// Only a socket that nobody answers at is replaced: a live server, a file, a
+// link or a folder at the path stays as it was and serve gives up.
+TEST_F(VirtualMouseSocketTest, ServeReplacesNothingButAStaleSocket)
+{
+    const QString folder = orvex::test::freshFolder(QStringLiteral("taken"));
+    const QString file = folder + QStringLiteral("/notes.txt");
+    orvex::test::writeFile(file, "kept");
+    const QString link = folder + QStringLiteral("/link");
+    QFile::link(file, link);
+    const QString subfolder = folder + QStringLiteral("/folder");
+    QDir().mkdir(subfolder);
+
+    for (const QString &path : {mouse.socketPath, file, link, subfolder}) {
+        QString error;
+        EXPECT_EQ(mouse.run({QStringLiteral("serve"), QStringLiteral("--socket"), path,
+                             QStringLiteral("--memory"), folder + QStringLiteral("/memory.bin")},
+                            &error),
+                  1)
+            << path.toStdString();
+        EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << error.toStdString();
+    }
+    EXPECT_EQ(orvex::test::readFile(file), QByteArray("kept"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(subfolder).isDir());
+    EXPECT_TRUE(SocketTransport(mouse.socketPath).isPresent());
+}
+
+// One client beyond the limit is closed at once; the others go on being
+// served, and a place that frees up goes to the next client.
+TEST_F(VirtualMouseSocketTest, ServesAtMostSixteenClientsAndGoesOnServingThem)
+{
+    std::vector<std::unique_ptr<SocketTransport>> clients;
+    for (int i = 0; i < orvex::sim::VirtualMouseServer::MaxClients; ++i) {
+        clients.push_back(std::make_unique<SocketTransport>(mouse.socketPath));
+        ASSERT_TRUE(clients.back()->open()) << i;
+    }
+    SocketTransport extra(mouse.socketPath);
+    EXPECT_FALSE(extra.isPresent());
+    for (const auto &client : clients)
+        EXPECT_TRUE(client->isPresent());
+
+    clients.pop_back();
+    EXPECT_TRUE(waitUntil([&] { return extra.isPresent(); }));
+    for (const auto &client : clients)
+        EXPECT_TRUE(client->isPresent());
+}
+
+// The socket's file permissions are the first guard; the check of the peer's
+// user holds even when they are opened up, in both directions.
+TEST(VirtualMousePeers, ClientsAndServersOfAnotherUserAreRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "running a process as another user needs root";
+
+    // A client of another user: the server closes it and serves the others.
+    // The folders are made in /tmp itself because the test program's own
+    // folder is closed to other users.
+    QTemporaryDir ours(QStringLiteral("/tmp/orvex-peers-XXXXXX"));
+    ASSERT_EQ(::chmod(QFile::encodeName(ours.path()).constData(), 0777), 0);
+    VirtualMouseProcess mouse(ours.path());
+    ASSERT_TRUE(mouse.start());
+    ASSERT_EQ(::chmod(QFile::encodeName(mouse.socketPath).constData(), 0777), 0);
+    VirtualMouseProcess stranger(ours.path());
+    stranger.runAs(StrangerUid);
+    EXPECT_EQ(stranger.send({QStringLiteral("profile")}), 1);
+    EXPECT_EQ(mouse.traceLines(), QStringList());
+    EXPECT_EQ(mouse.send({QStringLiteral("profile")}), 0);
+
+    // A server of another user: the command channel, the listener and send
+    // all refuse it.
+    QTemporaryDir theirs(QStringLiteral("/tmp/orvex-peers-XXXXXX"));
+    ASSERT_EQ(::chown(QFile::encodeName(theirs.path()).constData(), StrangerUid, StrangerUid), 0);
+    VirtualMouseProcess foreign(theirs.path());
+    foreign.runAs(StrangerUid);
+    ASSERT_TRUE(foreign.start());
+    SocketTransport transport(foreign.socketPath);
+    EXPECT_FALSE(transport.open());
+    SocketTransport::EventListener listener(foreign.socketPath);
+    bool heard = false;
+    listener.start([&heard](const SocketTransport::Event &) { heard = true; });
+    EXPECT_FALSE(waitUntil([&] { return heard; }, 1500));
+    QString error;
+    EXPECT_EQ(VirtualMouseProcess(theirs.path()).send({QStringLiteral("profile")}, &error), 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("runs as user %1").arg(StrangerUid)))
+        << error.toStdString();
 }

@@ -35,8 +35,14 @@ std::optional<DeviceSelector> DeviceSelector::parse(const QString &text, QString
         return selector;
     }
     if (text == SimForm) {
+        QString folderError;
         selector.m_kind = Kind::Sim;
-        selector.m_socketPath = vmouse::defaultSocketPath();
+        selector.m_socketPath = vmouse::prepareDefaultSocketPath(&folderError);
+        if (selector.m_socketPath.isEmpty()) {
+            if (error)
+                *error = folderError;
+            return std::nullopt;
+        }
         return selector;
     }
     if (text.startsWith(SimPathPrefix) && text.size() > SimPathPrefix.size()) {

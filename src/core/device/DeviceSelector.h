@@ -28,7 +28,8 @@ public:
     static QString acceptedForms();
 
     // Parses one selector; on failure answers nothing and sets *error to a
-    // message that names the accepted forms.
+    // message that names the accepted forms. `sim` also fails when the default
+    // socket's folder cannot be trusted (vmouse::prepareDefaultSocketPath).
     static std::optional<DeviceSelector> parse(const QString &text, QString *error);
 
     // The process's selector: the one set by setProcessOption() (from the

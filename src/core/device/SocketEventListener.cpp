@@ -54,7 +54,9 @@ private:
         m_buffer.clear();
         m_stage = Stage::Idle;
         QString error;
-        m_fd = LocalSocket::connectTo(m_socketPath, &error);
+        bool peerRefused = false;
+        m_fd = LocalSocket::connectTo(m_socketPath, &error, &peerRefused);
+        reportRefusal(peerRefused ? error : QString());
         if (m_fd < 0 || !LocalSocket::setNonBlocking(m_fd) || !subscribe()) {
             closeSocket();
             m_retry.start();
@@ -63,6 +65,16 @@ private:
         m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
                          [this] { readLines(); });
+    }
+
+    // Once for as long as the same server is there: the listener tries again
+    // every RetryIntervalMs.
+    void reportRefusal(const QString &reason)
+    {
+        if (!reason.isEmpty() && reason != m_refusal)
+            ORVEX_WARNING(
+                QStringLiteral("refusing the virtual mouse at %1: %2").arg(m_socketPath, reason));
+        m_refusal = reason;
     }
 
     // Both lines fit in a fresh socket's buffer, so one send takes them whole.
@@ -185,6 +197,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     QTimer m_retry;
     QByteArray m_buffer;
+    QString m_refusal; // why the server was last refused, empty otherwise
     Stage m_stage = Stage::Idle;
 };
 

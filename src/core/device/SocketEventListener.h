@@ -16,8 +16,9 @@ namespace orvex {
 // loop (the agent's main thread); the handler runs on that thread. On every
 // (re)connection the handler first gets Plug or Unplug with the mouse's
 // current state; when the virtual mouse goes away it gets Unplug and the
-// listener tries again every RetryIntervalMs. While nothing happens the
-// listener wakes nobody: it waits on its descriptor.
+// listener tries again every RetryIntervalMs. A server that runs as another
+// user is refused (LocalSocket.h) and tried again the same way. While nothing
+// happens the listener wakes nobody: it waits on its descriptor.
 class SocketTransport::EventListener
 {
 public:

@@ -132,17 +132,30 @@ bool SocketTransport::ensureConnected()
     disconnect();
 
     QString error;
-    m_fd = LocalSocket::connectTo(m_socketPath, &error);
+    bool peerRefused = false;
+    m_fd = LocalSocket::connectTo(m_socketPath, &error, &peerRefused);
     if (m_fd < 0) {
-        if (!m_reportedUnreachable)
-            ORVEX_DEBUG(QStringLiteral("no virtual mouse at %1: %2").arg(m_socketPath, error));
-        m_reportedUnreachable = true;
+        reportUnreachable(error, peerRefused);
         return false;
     }
-    if (m_reportedUnreachable)
+    if (!m_unreachableReason.isEmpty())
         ORVEX_DEBUG(QStringLiteral("connected to the virtual mouse at %1").arg(m_socketPath));
-    m_reportedUnreachable = false;
+    m_unreachableReason.clear();
     return true;
+}
+
+// Said once for as long as the reason stays the same. A server of another
+// user is a warning: someone may be trying to pass as the mouse.
+void SocketTransport::reportUnreachable(const QString &reason, bool peerRefused)
+{
+    if (reason == m_unreachableReason)
+        return;
+    m_unreachableReason = reason;
+    if (peerRefused)
+        ORVEX_WARNING(
+            QStringLiteral("refusing the virtual mouse at %1: %2").arg(m_socketPath, reason));
+    else
+        ORVEX_DEBUG(QStringLiteral("no virtual mouse at %1: %2").arg(m_socketPath, reason));
 }
 
 // Between requests the server never sends anything, so a readable idle

@@ -20,6 +20,8 @@ namespace orvex {
 // each. Any thread may therefore call the Transport operations, provided the
 // calls are serialised as Transport requires; no event loop is needed.
 //
+// A server that runs as another user is refused (LocalSocket.h).
+//
 // The connection is made on demand and made again when the virtual mouse has
 // been restarted, so a long-lived transport survives a server restart. A
 // request whose answer does not arrive within ReplyTimeoutMs counts as failed
@@ -74,6 +76,7 @@ private:
     bool request(const QByteArray &line, QByteArray *reply);
     bool requestOnce(const QByteArray &line, QByteArray *reply, bool *retryable);
     bool ensureConnected();
+    void reportUnreachable(const QString &reason, bool peerRefused);
     bool connectionLooksAlive();
     void disconnect();
     bool writeAll(const QByteArray &data, bool *peerGone);
@@ -82,7 +85,7 @@ private:
     QString m_socketPath;
     int m_fd = -1;
     bool m_open = false;
-    bool m_reportedUnreachable = false;
+    QString m_unreachableReason; // the last reason logged, empty while connected
 };
 
 } // namespace orvex

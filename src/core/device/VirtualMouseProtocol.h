@@ -39,8 +39,14 @@ inline constexpr char StreamInput[] = "IN";
 inline constexpr char StreamPlug[] = "PLUG";
 inline constexpr char StreamUnplug[] = "UNPLUG";
 
-// $XDG_RUNTIME_DIR/orvex-virtual-mouse.sock, or /tmp/orvex-virtual-mouse-$UID.sock
-// when there is no runtime folder.
+// Where every program looks for the virtual mouse unless told otherwise:
+// $XDG_RUNTIME_DIR/orvex-virtual-mouse.sock, or, when there is no runtime
+// folder, /tmp/orvex-$UID/orvex-virtual-mouse.sock. Creates nothing.
 QString defaultSocketPath();
+// defaultSocketPath(), with its /tmp folder made private to this user first
+// (LocalSocket::ensurePrivateFolder), so that no other user can take the path
+// or put a server of their own there. Empty, with a one-line *error, when
+// that folder cannot be trusted.
+QString prepareDefaultSocketPath(QString *error);
 
 } // namespace orvex::vmouse
