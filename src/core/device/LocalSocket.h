@@ -26,13 +26,6 @@ public:
     // Whether the process at the other end of the connected socket `fd` may
     // be trusted (see above); otherwise *error names its user in a few words.
     static bool peerIsTrusted(int fd, QString *error);
-
-    // Makes `path` a folder that only this user may enter: created with mode
-    // 0700 when missing; an existing one is used only when it is a real
-    // folder (not a symbolic link) owned by this user with no access for the
-    // group or others. Otherwise answers false with a one-line *error and
-    // leaves what is there alone.
-    static bool ensurePrivateFolder(const QString &path, QString *error);
 };
 
 } // namespace orvex

@@ -44,7 +44,7 @@ inline constexpr char StreamUnplug[] = "UNPLUG";
 // folder, /tmp/orvex-$UID/orvex-virtual-mouse.sock. Creates nothing.
 QString defaultSocketPath();
 // defaultSocketPath(), with its /tmp folder made private to this user first
-// (LocalSocket::ensurePrivateFolder), so that no other user can take the path
+// (RuntimeFolder::path), so that no other user can take the path
 // or put a server of their own there. Empty, with a one-line *error, when
 // that folder cannot be trusted.
 QString prepareDefaultSocketPath(QString *error);

@@ -13,65 +13,91 @@ namespace orvex {
 
 namespace {
 
-constexpr mode_t PrivateMode = S_IRWXU;
-constexpr mode_t OthersAccess = S_IRWXG | S_IRWXO;
+constexpr mode_t PrivateFolderMode = S_IRWXU;
+constexpr mode_t GroupAndOtherAccess = S_IRWXG | S_IRWXO;
 
-void setError(QString *error, const QString &message)
+QString systemError()
 {
-    if (error)
-        *error = message;
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString sessionRuntimeFolder()
+{
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QString();
+}
+
+// /tmp is shared by every user: our files get a folder of their own there.
+QString privateTmpFolder()
+{
+    return QStringLiteral("/tmp/orvex-%1").arg(::geteuid());
 }
 
 } // namespace
 
-QString RuntimeFolder::fallbackPath()
+QString RuntimeFolder::pathUnchecked()
 {
-    return QStringLiteral("/tmp/orvex-%1").arg(getuid());
-}
-
-bool RuntimeFolder::isPrivate(const QString &folder, QString *error)
-{
-    struct stat status
-    {
-    };
-    if (lstat(QFile::encodeName(folder).constData(), &status) != 0) {
-        setError(error, QStringLiteral("%1: %2").arg(folder,
-                                                     QString::fromLocal8Bit(std::strerror(errno))));
-        return false;
-    }
-    if (!S_ISDIR(status.st_mode)) {
-        setError(error, QStringLiteral("%1 is not a folder").arg(folder));
-        return false;
-    }
-    if (status.st_uid != getuid()) {
-        setError(error, QStringLiteral("%1 belongs to another user").arg(folder));
-        return false;
-    }
-    if ((status.st_mode & OthersAccess) != 0) {
-        setError(error, QStringLiteral("%1 is open to other users (mode %2)")
-                            .arg(folder)
-                            .arg(status.st_mode & 0777, 3, 8, QLatin1Char('0')));
-        return false;
-    }
-    return true;
+    const QString session = sessionRuntimeFolder();
+    return session.isEmpty() ? privateTmpFolder() : session;
 }
 
 QString RuntimeFolder::path(QString *error)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return runtime;
-    const QString fallback = fallbackPath();
-    // mkdir does not follow or replace what is there: an existing entry is
-    // checked instead, whoever made it.
-    if (mkdir(QFile::encodeName(fallback).constData(), PrivateMode) != 0 && errno != EEXIST) {
-        setError(error, QStringLiteral("cannot create %1: %2")
-                            .arg(fallback, QString::fromLocal8Bit(std::strerror(errno))));
+    const QString session = sessionRuntimeFolder();
+    if (!session.isEmpty())
+        return session;
+    QString reason;
+    if (!ensurePrivateFolder(privateTmpFolder(), &reason)) {
+        if (error)
+            *error = reason;
         return {};
     }
-    if (!isPrivate(fallback, error))
-        return {};
-    return fallback;
+    return privateTmpFolder();
+}
+
+// lstat, not stat: a symbolic link planted at `path` could point anywhere.
+// In a sticky folder such as /tmp nobody else can rename or remove our folder
+// once checked, so the check holds for as long as the folder is used.
+bool RuntimeFolder::ensurePrivateFolder(const QString &path, QString *error)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    if (::mkdir(encoded.constData(), PrivateFolderMode) == 0) {
+        // The umask may have taken more than group and other access away.
+        if (::chmod(encoded.constData(), PrivateFolderMode) != 0) {
+            *error = QStringLiteral("cannot set the mode of %1: %2").arg(path, systemError());
+            return false;
+        }
+        return true;
+    }
+    if (errno != EEXIST) {
+        *error = QStringLiteral("cannot create the folder %1: %2").arg(path, systemError());
+        return false;
+    }
+
+    struct stat info = {};
+    if (::lstat(encoded.constData(), &info) != 0) {
+        *error = QStringLiteral("cannot inspect %1: %2").arg(path, systemError());
+        return false;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        *error = QStringLiteral("refusing %1: it is a symbolic link, not a folder").arg(path);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        *error = QStringLiteral("refusing %1: it is not a folder").arg(path);
+        return false;
+    }
+    if (info.st_uid != ::geteuid()) {
+        *error = QStringLiteral("refusing %1: it belongs to user %2").arg(path).arg(info.st_uid);
+        return false;
+    }
+    if ((info.st_mode & GroupAndOtherAccess) != 0) {
+        *error = QStringLiteral("refusing %1: others may use it (mode %2; it must be 700)")
+                     .arg(path)
+                     .arg(info.st_mode & ~S_IFMT, 3, 8, QLatin1Char('0'));
+        return false;
+    }
+    return true;
 }
 
 } // namespace orvex

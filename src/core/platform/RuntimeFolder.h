@@ -6,22 +6,22 @@
 namespace orvex {
 
 // The user's private folder for sockets and lock files: $XDG_RUNTIME_DIR, or,
-// where the session has none, /tmp/orvex-<uid> made by us with mode 0700.
-//
-// /tmp is shared by every user, so a folder found there is used only when it
-// is a real directory (not a link) owned by this user and closed to everyone
-// else; otherwise another user could have made it to take our sockets.
+// where the session has none, /tmp/orvex-<uid>, made private to this user.
 class RuntimeFolder
 {
 public:
-    // The folder, created when needed; empty (with *error set) when there is
-    // no safe folder to use.
+    // The folder, created when needed; empty, with a one-line *error, when
+    // there is no folder that can be trusted.
     static QString path(QString *error = nullptr);
-    // The private folder used without XDG_RUNTIME_DIR.
-    static QString fallbackPath();
-    // Whether `folder` is a directory owned by this user that nobody else may
-    // enter or write; *error tells why not.
-    static bool isPrivate(const QString &folder, QString *error = nullptr);
+    // The folder without creating or checking anything.
+    static QString pathUnchecked();
+
+    // Makes `path` a folder that only this user may enter: created with mode
+    // 0700 when missing; an existing one is used only when it is a real
+    // folder (not a symbolic link) owned by this user with no access for the
+    // group or others. Otherwise answers false with a one-line *error and
+    // leaves what is there alone.
+    static bool ensurePrivateFolder(const QString &path, QString *error);
 };
 
 } // namespace orvex

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "device/LocalSocket.h"
+#include "platform/RuntimeFolder.h"
 
 #include "TestEnvironment.h"
 
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using orvex::LocalSocket;
+using orvex::RuntimeFolder;
 
 namespace {
 
@@ -27,17 +27,17 @@ mode_t permissionsOf(const QString &path)
 
 } // namespace
 
-// The folder that holds the default socket when there is no runtime folder:
+// The folder that holds sockets and locks when there is no runtime folder:
 // whatever another user could have prepared at its path is refused and left
 // as it was.
-TEST(LocalSocket, PrivateFolderIsMadeForThisUserAloneAndAnUnsafeOneIsRefused)
+TEST(RuntimeFolder, PrivateFolderIsMadeForThisUserAloneAndAnUnsafeOneIsRefused)
 {
     const QString root = orvex::test::freshFolder(QStringLiteral("private"));
     const QString made = root + QStringLiteral("/made");
     QString error;
-    ASSERT_TRUE(LocalSocket::ensurePrivateFolder(made, &error)) << error.toStdString();
+    ASSERT_TRUE(RuntimeFolder::ensurePrivateFolder(made, &error)) << error.toStdString();
     EXPECT_EQ(permissionsOf(made), mode_t(0700));
-    EXPECT_TRUE(LocalSocket::ensurePrivateFolder(made, &error)) << error.toStdString();
+    EXPECT_TRUE(RuntimeFolder::ensurePrivateFolder(made, &error)) << error.toStdString();
 
     const QString open = root + QStringLiteral("/open");
     QDir().mkdir(open);
@@ -56,7 +56,7 @@ TEST(LocalSocket, PrivateFolderIsMadeForThisUserAloneAndAnUnsafeOneIsRefused)
     }
     for (const QString &path : unsafe) {
         error.clear();
-        EXPECT_FALSE(LocalSocket::ensurePrivateFolder(path, &error)) << path.toStdString();
+        EXPECT_FALSE(RuntimeFolder::ensurePrivateFolder(path, &error)) << path.toStdString();
         EXPECT_TRUE(error.contains(path) && !error.contains(QLatin1Char('\n')))
             << error.toStdString();
     }
