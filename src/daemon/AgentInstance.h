@@ -3,11 +3,13 @@
 
 namespace orvex {
 
-// One agent per login session. The agent is started both by the XDG
-// autostart entry and, where the user enables it, by the systemd user unit;
-// two agents would launch every application twice and fight over the
-// display. The first agent owns the bus name BusName, a later one sees it
-// taken and leaves.
+// One agent per login session. A session starts it either from the XDG
+// autostart entry or, when run by systemd, from the user unit, but a session
+// that runs the entry itself and still reaches graphical-session.target, or
+// a person starting it by hand, makes a second; two agents would launch
+// every application twice and fight over the display. The first agent owns
+// the bus name BusName, a later one sees it taken and leaves (status 0, so
+// the unit does not restart it).
 class AgentInstance
 {
 public:

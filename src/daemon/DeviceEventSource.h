@@ -30,6 +30,12 @@ public:
     using QObject::QObject;
 
     virtual bool start(Callbacks callbacks) = 0;
+    // While paused the source lets go of the mouse: it delivers no report and
+    // no change of presence. Resuming delivers a presence that changed in the
+    // meantime. A source paused before start() still answers whether the
+    // mouse is there, without taking hold of it. (A login session in the
+    // background leaves the mouse to the one in front.)
+    virtual void setPaused(bool paused) = 0;
     // A short description for the log.
     virtual QString describe() const = 0;
 };

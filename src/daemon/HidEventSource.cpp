@@ -46,9 +46,24 @@ bool HidEventSource::start(Callbacks callbacks)
     m_monitor->start();
     if (m_api.init() != 0)
         ORVEX_WARNING(QStringLiteral("hidapi failed to initialise"));
-    rescan(); // the state at start is answered, not reported
+    // The state at start is answered, not reported.
+    if (m_paused)
+        m_present = hasConfigurationInterface(enumerateNodes());
+    else
+        rescan();
     m_callbacks = std::move(callbacks);
     return m_present;
+}
+
+void HidEventSource::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused)
+        m_readers.clear();
+    else
+        rescan();
 }
 
 QString HidEventSource::describe() const
@@ -78,13 +93,19 @@ QList<HidEventSource::Node> HidEventSource::enumerateNodes() const
     return nodes;
 }
 
+bool HidEventSource::hasConfigurationInterface(const QList<Node> &nodes)
+{
+    return std::any_of(nodes.begin(), nodes.end(), [](const Node &node) {
+        return node.interfaceNumber == ConfigurationInterface;
+    });
+}
+
 void HidEventSource::rescan()
 {
-    if (!m_started)
+    if (!m_started || m_paused)
         return;
-    bool configurationPresent = false;
-    for (const Node &node : enumerateNodes()) {
-        configurationPresent |= node.interfaceNumber == ConfigurationInterface;
+    const QList<Node> nodes = enumerateNodes();
+    for (const Node &node : nodes) {
         if (node.pointerOnly || m_readers.contains(node.path))
             continue;
         std::unique_ptr<HidInputReader> reader = HidInputReader::start(
@@ -97,7 +118,7 @@ void HidEventSource::rescan()
         if (reader)
             m_readers.insert(node.path, std::move(reader));
     }
-    setPresent(configurationPresent);
+    setPresent(hasConfigurationInterface(nodes));
 }
 
 // A node that was removed and added again under the same name before its old

@@ -36,9 +36,14 @@ public:
 
     bool start(Callbacks callbacks) override;
     QString describe() const override;
+    // Pausing stops every reader at once (each thread closes its node as
+    // HidInputReader describes) and leaves the bus unwatched; resuming
+    // rescans.
+    void setPaused(bool paused) override;
 
     // Looks at the bus again: starts readers for new nodes and reports a
-    // change of presence. Run on every udev event (and by tests).
+    // change of presence. Run on every udev event (and by tests); does
+    // nothing while paused.
     void rescan();
     // The nodes being read now.
     QList<QByteArray> readPaths() const { return m_readers.keys(); }
@@ -51,6 +56,7 @@ private:
         bool pointerOnly = true;
     };
     QList<Node> enumerateNodes() const;
+    static bool hasConfigurationInterface(const QList<Node> &nodes);
     void readerEnded(const QByteArray &path);
     void setPresent(bool present);
 
@@ -62,6 +68,7 @@ private:
     QMap<QByteArray, std::shared_ptr<HidInputReader>> m_readers;
     bool m_present = false;
     bool m_started = false;
+    bool m_paused = false;
 };
 
 } // namespace orvex

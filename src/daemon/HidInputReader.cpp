@@ -98,7 +98,7 @@ void HidInputReader::run(std::shared_ptr<Shared> shared)
     for (;;) {
         const int length = shared->api->readTimeout(shared->device, buffer.data(), buffer.size(),
                                                     BlockUntilReport);
-        if (length < 0)
+        if (length < 0 || shared->stopped())
             break;
         if (const std::optional<Report> report = reportOf(buffer.data(), length)) {
             shared->deliver([shared, report = *report] {

@@ -20,9 +20,10 @@ namespace orvex {
 //
 // Reports and the end are handed to `receiver`'s thread through queued calls
 // of the given functions; after stop(), or once the receiver is destroyed,
-// nothing more is delivered. A thread still blocked when its reader is
-// stopped finishes at the next report or at the node's removal, or ends with
-// the process; it owns its device handle and touches nothing else.
+// nothing more is delivered. hidapi cannot interrupt a blocking read, so a
+// thread still blocked when its reader is stopped lets go of its node at the
+// next report (which it drops) or at the node's removal, or ends with the
+// process; it owns its device handle and touches nothing else.
 class HidInputReader
 {
 public:

@@ -20,9 +20,29 @@ VirtualMouseEventSource::~VirtualMouseEventSource()
 bool VirtualMouseEventSource::start(Callbacks callbacks)
 {
     m_callbacks = std::move(callbacks);
+    m_started = true;
     m_present = SocketTransport(m_socketPath).isPresent();
-    m_listener.start([this](const SocketTransport::Event &event) { handle(event); });
+    if (!m_paused)
+        listen();
     return m_present;
+}
+
+void VirtualMouseEventSource::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (!m_started)
+        return;
+    if (paused)
+        m_listener.stop();
+    else
+        listen();
+}
+
+void VirtualMouseEventSource::listen()
+{
+    m_listener.start([this](const SocketTransport::Event &event) { handle(event); });
 }
 
 QString VirtualMouseEventSource::describe() const

@@ -22,8 +22,12 @@ public:
 
     bool start(Callbacks callbacks) override;
     QString describe() const override;
+    // Pausing closes the event stream; resuming opens it again, and its first
+    // answer reports a plug change made in the meantime.
+    void setPaused(bool paused) override;
 
 private:
+    void listen();
     void handle(const SocketTransport::Event &event);
     void setPresent(bool present);
 
@@ -31,6 +35,8 @@ private:
     SocketTransport::EventListener m_listener;
     Callbacks m_callbacks;
     bool m_present = false;
+    bool m_started = false;
+    bool m_paused = false;
 };
 
 } // namespace orvex

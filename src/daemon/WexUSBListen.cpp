@@ -2,6 +2,7 @@
 #include "WexUSBListen.h"
 
 #include "HidEventSource.h"
+#include "LogindSession.h"
 #include "VirtualMouseEventSource.h"
 #include "WexUSBDealwithObj.h"
 
@@ -31,6 +32,11 @@ void WexUSBListen::setEventSource(std::unique_ptr<DeviceEventSource> source)
     m_source = std::move(source);
 }
 
+void WexUSBListen::setLoginSession(std::unique_ptr<LogindSession> session)
+{
+    m_session = std::move(session);
+}
+
 std::unique_ptr<DeviceEventSource> WexUSBListen::createSource() const
 {
     QString error;
@@ -54,6 +60,7 @@ bool WexUSBListen::beginListen()
         m_source = createSource();
     if (!m_source)
         return false;
+    followSession();
     DeviceEventSource::Callbacks callbacks;
     callbacks.report = [this](const Report &report) {
         if (m_printMsg)
@@ -72,7 +79,12 @@ bool WexUSBListen::beginListen()
             .arg(m_source->describe(),
                  present ? QStringLiteral("present") : QStringLiteral("not present")));
     m_handler->setOnDev(present);
-    m_handler->didEndInit();
+    // The handler's start-up talks to the mouse (it resets it): an agent
+    // started in the background, say restarted after a crash, leaves that to
+    // when its session comes to the front.
+    m_initPending = !m_session->isActive();
+    if (!m_initPending)
+        m_handler->didEndInit();
     return true;
 }
 
@@ -81,6 +93,31 @@ int WexUSBListen::startListen()
     if (!beginListen())
         return 1;
     return QCoreApplication::exec();
+}
+
+// Before the source starts, so that an agent started in the background does
+// not take hold of the mouse even briefly.
+void WexUSBListen::followSession()
+{
+    if (!m_session)
+        m_session = std::make_unique<LogindSession>(QDBusConnection::systemBus());
+    if (!m_session->start())
+        return;
+    QObject::connect(m_session.get(), &LogindSession::activeChanged, m_session.get(),
+                     [this](bool active) { sessionActiveChanged(active); });
+    if (!m_session->isActive())
+        sessionActiveChanged(false);
+}
+
+void WexUSBListen::sessionActiveChanged(bool active)
+{
+    log(active ? QStringLiteral("login session in front: reading the mouse")
+               : QStringLiteral("login session in the background: the mouse is left alone"));
+    m_source->setPaused(!active);
+    if (active && m_initPending) {
+        m_initPending = false;
+        m_handler->didEndInit();
+    }
 }
 
 void WexUSBListen::deviceArrived()
@@ -109,8 +146,10 @@ void WexUSBListen::log(const QString &message) const
 
 void WexUSBListen::resetState()
 {
+    m_session.reset();
     m_source.reset();
     m_handler.reset();
+    m_initPending = false;
 }
 
 } // namespace orvex

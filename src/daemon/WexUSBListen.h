@@ -9,11 +9,16 @@
 namespace orvex {
 
 class DeviceEventSource;
+class LogindSession;
 class WexUSBDealwithObj;
 
 // The listener: finds the mouse named by the device selector, hands every
 // input report to its handler and tells the handler when the mouse arrives
 // or goes, all on the main thread. One per process.
+//
+// While the login session is in the background the source is paused, so the
+// agent of another user's session in front is the only one acting on the
+// mouse.
 class WexUSBListen
 {
 public:
@@ -35,30 +40,38 @@ public:
 
     // Replaces the source the device selector would choose (tests).
     void setEventSource(std::unique_ptr<DeviceEventSource> source);
+    // Replaces the login session read from the system bus (tests).
+    void setLoginSession(std::unique_ptr<LogindSession> session);
 
-    // Starts listening and calls the handler's didEndInit(); answers false
-    // (logged) when the device selector is wrong or no handler is set.
+    // Starts listening and calls the handler's didEndInit() (once the login
+    // session is in front); answers false (logged) when the device selector
+    // is wrong or no handler is set.
     bool beginListen();
     // beginListen(), then runs the event loop until the program ends; answers
     // the loop's exit status, or 1 when listening could not begin.
     int startListen();
 
-    // Stops listening and forgets handler and source (tests).
+    // Stops listening and forgets handler, source and session (tests).
     void resetState();
 
 private:
     std::unique_ptr<DeviceEventSource> createSource() const;
+    void followSession();
+    void sessionActiveChanged(bool active);
     void deviceArrived();
     void deviceRemoved();
     void log(const QString &message) const;
 
     std::unique_ptr<WexUSBDealwithObj> m_handler;
     std::unique_ptr<DeviceEventSource> m_source;
+    std::unique_ptr<LogindSession> m_session;
     QString m_driverIdentify;
     QString m_printName;
     std::uint16_t m_vendorId = 0;
     std::uint16_t m_productId = 0;
     bool m_printMsg = false;
+    // didEndInit() waits for the session to come to the front.
+    bool m_initPending = false;
 };
 
 } // namespace orvex

@@ -25,6 +25,7 @@ public:
         return m_present;
     }
     QString describe() const override { return QStringLiteral("manual"); }
+    void setPaused(bool) override {}
     Callbacks callbacks;
 
 private:
