@@ -16,6 +16,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstring>
+
 namespace orvex::ctl {
 
 namespace {
@@ -43,6 +45,13 @@ bool isProfileFile(const QString &argument)
 {
     return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive) &&
            QFileInfo(argument).isFile();
+}
+
+bool sameSettings(const ProfileValue &a, const ProfileValue &b)
+{
+    const ORVEX_PROFILE first = a.profileData();
+    const ORVEX_PROFILE second = b.profileData();
+    return std::memcmp(&first, &second, sizeof(ORVEX_PROFILE)) == 0;
 }
 
 } // namespace
@@ -164,18 +173,10 @@ int StoreCommands::apply(const CtlInvocation &invocation)
         m_err << "orvexctl: apply takes NAME or FILE.pro and --slot N (0..4)\n";
         return ExitUsageError;
     }
-    const QString &source = arguments[0];
-    ProfileValuePtr profile = store()->getProfileByName(source);
-    if (!profile && isProfileFile(source)) {
-        const auto file = ProfileValue::initWithPath(source);
-        profile = file ? store()->getProfileByName(file->name()) : nullptr;
-        if (!profile && file && store()->addByPath(source) == ProfieController::Imported)
-            profile = store()->getProfileByName(file->name());
-    }
-    if (!profile) {
-        m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
-        return ExitUsageError;
-    }
+    int unresolved = ExitOk;
+    const ProfileValuePtr profile = profileToApply(arguments[0], &unresolved);
+    if (!profile)
+        return unresolved;
     if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     store()->setCurrFWProfileIndex(*slot);
@@ -196,6 +197,30 @@ int StoreCommands::apply(const CtlInvocation &invocation)
     }
     m_out << "slot " << *slot << ": " << profile->name() << '\n';
     return ExitOk;
+}
+
+// A stored profile of that name, else the profile of the file `source`: the
+// stored profile of the file's name when there is one (the file is not a
+// second copy of it), else the file imported.
+ProfileValuePtr StoreCommands::profileToApply(const QString &source, int *status)
+{
+    if (const ProfileValuePtr stored = store()->getProfileByName(source))
+        return stored;
+    const ProfileValuePtr file =
+        isProfileFile(source) ? ProfileValue::initWithPath(source) : nullptr;
+    if (!file) {
+        m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
+        *status = ExitUsageError;
+        return nullptr;
+    }
+    if (const ProfileValuePtr stored = store()->getProfileByName(file->name())) {
+        if (!sameSettings(*stored, *file))
+            m_err << "orvexctl: apply: a stored profile is named '" << file->name()
+                  << "'; applying it, not the settings in " << source << '\n';
+        return stored;
+    }
+    store()->importProfile(file);
+    return file;
 }
 
 int StoreCommands::exportFile(const CtlInvocation &invocation)

@@ -3,6 +3,8 @@
 
 #include "CtlInvocation.h"
 
+#include "profile/ProfileValue.h"
+
 #include <QTextStream>
 
 namespace orvex::ctl {
@@ -24,6 +26,10 @@ private:
     int apply(const CtlInvocation &invocation);
     int exportFile(const CtlInvocation &invocation);
     int importFile(const CtlInvocation &invocation);
+
+    // The profile `apply` writes for its NAME or FILE.pro argument; nothing,
+    // with *status set and the reason printed, when there is none.
+    ProfileValuePtr profileToApply(const QString &source, int *status);
 
     // Splits "--NAME VALUE" options off the arguments.
     bool takeOption(QStringList &arguments, const QString &name, QString *value);

@@ -275,6 +275,51 @@ TEST_F(OrvexctlTest, ImportApplyExportAndImportFile)
               2);
 }
 
+namespace {
+
+QString saveProfile(const QString &path, const QString &name, std::int64_t id,
+                    const orvex::ORVEX_PROFILE &data)
+{
+    orvex::ProfileValue value;
+    value.setName(name);
+    value.setProfileId(id);
+    value.setProfileData(data);
+    EXPECT_TRUE(value.saveToPath(path));
+    return path;
+}
+
+QJsonObject dumpedSlot(const Result &dump)
+{
+    return QJsonDocument::fromJson(dump.out.toUtf8()).array()[0].toObject();
+}
+
+} // namespace
+
+// The file's identifier is that of a stored profile (Everyday's): the file's
+// profile is the one bound and written.
+TEST_F(OrvexctlTest, ApplyingAFileWritesItsProfileWhateverItsIdentifier)
+{
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[3].profile;
+    data.xSensArr[3] = 77;
+    const QString path =
+        saveProfile(folder + QStringLiteral("/travel.pro"), QStringLiteral("Travel"), 1, data);
+
+    const Result applied =
+        ctl({QStringLiteral("apply"), path, QStringLiteral("--slot"), QStringLiteral("3")});
+    ASSERT_EQ(applied.status, 0) << applied.err.toStdString();
+    EXPECT_EQ(applied.out, QStringLiteral("slot 3: Travel\n"));
+    const QJsonObject slot3 = dumpedSlot(ctl({QStringLiteral("dump"), QStringLiteral("--slot"),
+                                              QStringLiteral("3"), QStringLiteral("--json")}));
+    EXPECT_EQ(slot3[QStringLiteral("name")].toString(), QStringLiteral("Travel"));
+    EXPECT_EQ(slot3[QStringLiteral("dpi")].toArray()[3].toObject()[QStringLiteral("x")].toInt(),
+              77 * 50);
+    const Result listed = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+    for (const QJsonValue &profile : QJsonDocument::fromJson(listed.out.toUtf8()).array()) {
+        const bool travel = profile[QStringLiteral("name")].toString() == QLatin1String("Travel");
+        EXPECT_EQ(profile[QStringLiteral("slots")].toArray().contains(3), travel);
+    }
+}
+
 TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
 {
     ASSERT_EQ(

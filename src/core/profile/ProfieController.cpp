@@ -82,13 +82,20 @@ void ProfieController::restoreMissingDefaults(const QString &folder)
     }
 }
 
+// Files of the profile folder keep their identifiers, even when two share
+// one: the slot table names them, and the next save renumbers them.
 void ProfieController::loadFile(const QString &folder, const QString &fileName)
 {
-    const int result = addByPath(folder + QLatin1Char('/') + fileName);
-    if (result == Imported)
-        profileArr.last()->setStoredFileName(fileName);
-    else
-        ORVEX_DEBUG(QStringLiteral("profile file %1 skipped (%2)").arg(fileName).arg(result));
+    const QString path = folder + QLatin1Char('/') + fileName;
+    QFile file(path);
+    const ProfileValuePtr profile =
+        file.open(QIODevice::ReadOnly) ? ProfileValue::initWithPath(path) : nullptr;
+    if (!profile || !checkProfileName(profile->name(), nullptr)) {
+        ORVEX_DEBUG(QStringLiteral("profile file %1 skipped").arg(fileName));
+        return;
+    }
+    profile->setStoredFileName(fileName);
+    profileArr.append(profile);
 }
 
 void ProfieController::refreshProfile()
@@ -289,11 +296,18 @@ int ProfieController::addByPath(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
     file.close();
-    ProfileValuePtr profile = ProfileValue::initWithPath(path);
+    const ProfileValuePtr profile = ProfileValue::initWithPath(path);
     if (!profile)
         return Unreadable;
+    return importProfile(profile);
+}
+
+int ProfieController::importProfile(const ProfileValuePtr &profile)
+{
     if (!checkProfileName(profile->name(), nullptr))
         return NameTaken;
+    if (getProValueByProid(profile->profileId()))
+        profile->setProfileId(getNewProfileId());
     profileArr.append(profile);
     return Imported;
 }

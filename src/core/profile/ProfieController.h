@@ -75,16 +75,21 @@ public:
     ProfileValuePtr addProfile();
     ProfileValuePtr copyProfile(const ProfileValuePtr &source);
 
-    // Import results of addByPath().
+    // Import results of addByPath() and importProfile().
     enum ImportResult
     {
         Imported = 0,
         Unreadable = 1,
         NameTaken = 2,
     };
-    // Loads a profile file and appends it, keeping the identifier, default
-    // flag and slot table it holds.
+    // Loads a profile file from outside the profile folder and imports it
+    // (importProfile()).
     int addByPath(const QString &path);
+    // Appends a profile loaded from a file unless a profile has its name. It
+    // keeps its default flag, slot table and identifier - a new identifier
+    // (getNewProfileId()) when a profile has that one, so that binding it to
+    // a slot never binds the other.
+    int importProfile(const ProfileValuePtr &profile);
     // Removes a profile from the list (its file goes at the next saveToSys);
     // removing the selected one leaves no selection.
     void delProfile(ProfileValuePtr profile);
