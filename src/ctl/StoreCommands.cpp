@@ -11,7 +11,6 @@
 #include "profile/ProfileState.h"
 #include "profile/ProfileValue.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,10 +40,11 @@ QList<int> slotsOf(const ProfileValue &profile)
     return bound;
 }
 
-bool isProfileFile(const QString &argument)
+// An argument that names no stored profile but ends like a profile file
+// means a file, present or not.
+bool isProfileFileName(const QString &argument)
 {
-    return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive) &&
-           QFileInfo(argument).isFile();
+    return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive);
 }
 
 bool sameSettings(const ProfileValue &a, const ProfileValue &b)
@@ -206,11 +206,17 @@ ProfileValuePtr StoreCommands::profileToApply(const QString &source, int *status
 {
     if (const ProfileValuePtr stored = store()->getProfileByName(source))
         return stored;
-    const ProfileValuePtr file =
-        isProfileFile(source) ? ProfileValue::initWithPath(source) : nullptr;
-    if (!file) {
+    if (!isProfileFileName(source)) {
         m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
         *status = ExitUsageError;
+        return nullptr;
+    }
+    QString refusal;
+    const ProfileValuePtr file = ProfileValue::initWithPath(source, &refusal);
+    if (!file) {
+        m_err << "orvexctl: apply: " << source << " is not a readable profile file (" << refusal
+              << ")\n";
+        *status = ExitImportUnreadable;
         return nullptr;
     }
     if (const ProfileValuePtr stored = store()->getProfileByName(file->name())) {
@@ -248,7 +254,8 @@ int StoreCommands::importFile(const CtlInvocation &invocation)
         return ExitUsageError;
     }
     const QString &path = invocation.arguments[0];
-    switch (store()->addByPath(path)) {
+    ProfieController::ImportReport report;
+    switch (store()->addByPath(path, &report)) {
     case ProfieController::Imported:
         if (!store()->saveToSys()) {
             m_err << "orvexctl: import-file: the profile folder could not be written\n";
@@ -260,7 +267,8 @@ int StoreCommands::importFile(const CtlInvocation &invocation)
         m_err << "orvexctl: import-file: a stored profile already has the name in " << path << '\n';
         return ExitImportNameTaken;
     default:
-        m_err << "orvexctl: import-file: " << path << " is not a readable profile file\n";
+        m_err << "orvexctl: import-file: " << path << " is not a readable profile file ("
+              << report.refusal << ")\n";
         return ExitImportUnreadable;
     }
 }

@@ -219,7 +219,7 @@ TEST_F(OrvexctlTest, ShowFileDecodesAProfileWithoutTheMouse)
 
     const Result text = ctl({QStringLiteral("show-file"), path});
     EXPECT_TRUE(text.out.contains(QStringLiteral("Report rate: 500 Hz"))) << text.out.toStdString();
-    EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 2);
+    EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 3);
 }
 
 namespace {
@@ -318,6 +318,57 @@ TEST_F(OrvexctlTest, ApplyingAFileWritesItsProfileWhateverItsIdentifier)
         const bool travel = profile[QStringLiteral("name")].toString() == QLatin1String("Travel");
         EXPECT_EQ(profile[QStringLiteral("slots")].toArray().contains(3), travel);
     }
+}
+
+// Only whole records are profiles; values out of range are clamped, named
+// on stderr, and never reach the mouse's neighbouring bits.
+TEST_F(OrvexctlTest, ProfileFilesMustBeWholeAndTheirValuesInRange)
+{
+    const QString shortFile = folder + QStringLiteral("/short.pro");
+    orvex::test::writeFile(shortFile, QByteArray(100, '\0'));
+    for (const QStringList &command :
+         {QStringList{QStringLiteral("show-file"), shortFile},
+          QStringList{QStringLiteral("import-file"), shortFile},
+          QStringList{QStringLiteral("apply"), shortFile, QStringLiteral("--slot"),
+                      QStringLiteral("0")},
+          QStringList{QStringLiteral("apply"), folder + QStringLiteral("/none.pro"),
+                      QStringLiteral("--slot"), QStringLiteral("0")}}) {
+        const Result result = ctl(command);
+        EXPECT_EQ(result.status, 3) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+    }
+
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[2].profile;
+    data.liftHeight = 40;
+    data.poRate = 9;
+    data.currSelectDPI = 12;
+    data.xSensArr[0] = 0;
+    data.lightColorIndexArr[0] = 9;
+    data.btnInfo[0].btnType = 7;
+    const QString wild =
+        saveProfile(folder + QStringLiteral("/wild.pro"), QStringLiteral("Wild"), 20, data);
+    const Result shown = ctl({QStringLiteral("show-file"), wild, QStringLiteral("--json")});
+    ASSERT_EQ(shown.status, 0);
+    for (const char *note :
+         {"liftHeight 40 out of range, using 31", "poRate 9 out of range, using 3",
+          "xSensArr[0] 0 out of range, using 1", "lightColorIndexArr[0] 9 out of range, using 6",
+          "currSelectDPI 12 out of range, using 3", "LeftClick btnType 7"})
+        EXPECT_TRUE(shown.err.contains(QLatin1String(note))) << note;
+    const QJsonObject object = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+    EXPECT_EQ(object[QStringLiteral("liftOff")].toInt(), 31);
+    EXPECT_EQ(object[QStringLiteral("reportRateHz")].toInt(), 1000);
+
+    ASSERT_EQ(
+        ctl({QStringLiteral("apply"), wild, QStringLiteral("--slot"), QStringLiteral("2")}).status,
+        0);
+    const auto byteAt = [&](int address) {
+        return ctl({QStringLiteral("read"), QString::number(address)}).out.trimmed();
+    };
+    EXPECT_EQ(byteAt(orvex::fwmem::LiftOff), QStringLiteral("0x3F"));
+    EXPECT_EQ(byteAt(orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::Performance, 2)),
+              QStringLiteral("0x83")); // mark, 1000 Hz, stage 3
+    EXPECT_EQ(byteAt(orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::DpiX, 2)),
+              QStringLiteral("0x01"));
 }
 
 TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)

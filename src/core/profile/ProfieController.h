@@ -24,6 +24,9 @@ class ProfieController
 public:
     static constexpr char ProfileFolderName[] = "Profiles";
     static constexpr char NewProfileBaseName[] = "NewProfile";
+    // Appended to the name of a profile file the folder holds but that
+    // cannot be loaded.
+    static constexpr char RefusedSuffix[] = ".refused";
     static constexpr int NoPosition = -1;
 
     // The shared instance, made on first use (ProfileState::getShareProCon()).
@@ -38,7 +41,9 @@ public:
     // --- Life and persistence ---------------------------------------------
 
     // Reloads the list from the profile folder, copying in each shipped
-    // default profile it does not hold; selects the first profile.
+    // default profile it does not hold; selects the first profile. A file
+    // ProfileValue refuses is renamed "<file>.refused" (never loaded or
+    // removed again, so nothing of it is lost), with a warning.
     void refreshProfile();
     // Sorts by profileId, ascending; equal identifiers keep their order.
     void sortProfile();
@@ -82,9 +87,14 @@ public:
         Unreadable = 1,
         NameTaken = 2,
     };
+    // What an import tells its caller beyond the result.
+    struct ImportReport
+    {
+        QString refusal; // why the file is Unreadable (ProfileValue::initWithPath)
+    };
     // Loads a profile file from outside the profile folder and imports it
     // (importProfile()).
-    int addByPath(const QString &path);
+    int addByPath(const QString &path, ImportReport *report = nullptr);
     // Appends a profile loaded from a file unless a profile has its name. It
     // keeps its default flag, slot table and identifier - a new identifier
     // (getNewProfileId()) when a profile has that one, so that binding it to
@@ -188,6 +198,7 @@ public:
 private:
     void restoreMissingDefaults(const QString &folder);
     void loadFile(const QString &folder, const QString &fileName);
+    static void setAside(const QString &folder, const QString &fileName, const QString &refusal);
     int indexOf(const ProfileValuePtr &profile) const;
     ProfileValuePtr slotDefaultCopy(int slot) const;
     void remapSlotsForRenumbering();

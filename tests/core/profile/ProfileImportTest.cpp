@@ -4,6 +4,9 @@
 
 #include "TestEnvironment.h"
 
+#include <QDir>
+#include <QFile>
+
 using namespace orvex;
 using orvex::test::ProfileStoreTest;
 
@@ -30,4 +33,24 @@ TEST_F(ProfileStoreTest, AnImportTakesANewIdentifierWhenItsOwnIsTaken)
     pc.setCurrFWProfileIndex(3);
     pc.setProfileToFWPro(a->profileId());
     EXPECT_EQ(pc.getProfileByFWProId(3), a);
+}
+
+// A profile file of the folder that cannot be loaded is renamed out of the
+// way, so no save removes it or writes over it.
+TEST_F(ProfileStoreTest, RefusedFolderFilesAreSetAsideAndOutliveSaves)
+{
+    const QString folder = profileFolder();
+    QDir().mkpath(folder);
+    test::writeFile(folder + QStringLiteral("/Short.pro"), QByteArray(100, 'x'));
+    test::writeFile(folder + QStringLiteral("/Short.pro.refused"), "an earlier one");
+
+    ProfieController &pc = controller();
+    EXPECT_EQ(listedNames(), factoryNames());
+    pc.addProfileByName(QStringLiteral("Short"), nullptr);
+    ASSERT_TRUE(pc.saveToSys());
+    EXPECT_TRUE(profileFiles().contains(QStringLiteral("Short.pro")));
+    QFile aside(folder + QStringLiteral("/Short.pro.refused2"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray(100, 'x'));
+    EXPECT_TRUE(profileFiles().contains(QStringLiteral("Short.pro.refused")));
 }
