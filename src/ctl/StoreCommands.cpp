@@ -174,7 +174,7 @@ int StoreCommands::apply(const CtlInvocation &invocation)
         return ExitUsageError;
     }
     int unresolved = ExitOk;
-    const ProfileValuePtr profile = profileToApply(arguments[0], &unresolved);
+    const ProfileValuePtr profile = profileToApply(arguments[0], *slot, &unresolved);
     if (!profile)
         return unresolved;
     if (const int status = DeviceConnection::open(invocation, m_err))
@@ -202,7 +202,7 @@ int StoreCommands::apply(const CtlInvocation &invocation)
 // A stored profile of that name, else the profile of the file `source`: the
 // stored profile of the file's name when there is one (the file is not a
 // second copy of it), else the file imported.
-ProfileValuePtr StoreCommands::profileToApply(const QString &source, int *status)
+ProfileValuePtr StoreCommands::profileToApply(const QString &source, int slot, int *status)
 {
     if (const ProfileValuePtr stored = store()->getProfileByName(source))
         return stored;
@@ -225,8 +225,21 @@ ProfileValuePtr StoreCommands::profileToApply(const QString &source, int *status
                   << "'; applying it, not the settings in " << source << '\n';
         return stored;
     }
-    store()->importProfile(file);
+    // A refused launcher takes the default of the slot the profile goes to.
+    store()->setCurrFWProfileIndex(slot);
+    ProfieController::ImportReport report;
+    store()->importProfile(file, &report);
+    printRefusedLaunchers(QStringLiteral("apply"), report.refusedLaunchers);
     return file;
+}
+
+void StoreCommands::printRefusedLaunchers(const QString &command,
+                                          const QList<LauncherScreen::Refusal> &refused)
+{
+    for (const LauncherScreen::Refusal &launcher : refused)
+        m_err << "orvexctl: " << command << ": launcher of " << ButtonKeyNames[launcher.button]
+              << " set to its default, " << launcher.path << " is refused: " << launcher.reason
+              << '\n';
 }
 
 int StoreCommands::exportFile(const CtlInvocation &invocation)
@@ -257,6 +270,7 @@ int StoreCommands::importFile(const CtlInvocation &invocation)
     ProfieController::ImportReport report;
     switch (store()->addByPath(path, &report)) {
     case ProfieController::Imported:
+        printRefusedLaunchers(QStringLiteral("import-file"), report.refusedLaunchers);
         if (!store()->saveToSys()) {
             m_err << "orvexctl: import-file: the profile folder could not be written\n";
             return ExitDeviceError;

@@ -3,6 +3,7 @@
 
 #include "CtlInvocation.h"
 
+#include "profile/LauncherScreen.h"
 #include "profile/ProfileValue.h"
 
 #include <QTextStream>
@@ -29,7 +30,10 @@ private:
 
     // The profile `apply` writes for its NAME or FILE.pro argument; nothing,
     // with *status set and the reason printed, when there is none.
-    ProfileValuePtr profileToApply(const QString &source, int *status);
+    ProfileValuePtr profileToApply(const QString &source, int slot, int *status);
+    // One line per launcher an import did not keep.
+    void printRefusedLaunchers(const QString &command,
+                               const QList<LauncherScreen::Refusal> &refused);
 
     // Splits "--NAME VALUE" options off the arguments.
     bool takeOption(QStringList &arguments, const QString &name, QString *value);

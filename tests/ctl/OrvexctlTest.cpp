@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlInvocation.h"
 
+#include "device/FirmwareFunctionTable.h"
 #include "device/MemoryMap.h"
 #include "profile/FactoryProfiles.h"
 #include "profile/ProfileValue.h"
@@ -293,6 +294,22 @@ QJsonObject dumpedSlot(const Result &dump)
     return QJsonDocument::fromJson(dump.out.toUtf8()).array()[0].toObject();
 }
 
+void makeLauncher(orvex::BTN_INFO &button, const QString &path)
+{
+    button.FuncID = 15;
+    button.FuncTableId = orvex::fwfunc::Launcher;
+    button.btnType = 3;
+    const QByteArray bytes = path.toUtf8();
+    std::copy(bytes.begin(), bytes.end(), button.app_path);
+}
+
+QString script(const QString &path, QFileDevice::Permissions extra = {})
+{
+    orvex::test::writeFile(path, "#!/bin/sh\n");
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | extra);
+    return path;
+}
+
 } // namespace
 
 // The file's identifier is that of a stored profile (Everyday's): the file's
@@ -369,6 +386,39 @@ TEST_F(OrvexctlTest, ProfileFilesMustBeWholeAndTheirValuesInRange)
               QStringLiteral("0x83")); // mark, 1000 Hz, stage 3
     EXPECT_EQ(byteAt(orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::DpiX, 2)),
               QStringLiteral("0x01"));
+}
+
+// A shared file's launcher is kept only when it is safe to start; the other
+// becomes its default button and is named, and the import goes on.
+TEST_F(OrvexctlTest, ImportedLaunchersAreKeptOnlyWhenSafe)
+{
+    const QString trusted = script(folder + QStringLiteral("/game.sh"));
+    const QString shared = script(folder + QStringLiteral("/shared.sh"), QFileDevice::WriteOther);
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[0].profile;
+    makeLauncher(data.btnInfo[orvex::Left2], trusted);
+    makeLauncher(data.btnInfo[orvex::Right4], shared);
+    const QString path =
+        saveProfile(folder + QStringLiteral("/launch.pro"), QStringLiteral("Launchers"), 30, data);
+
+    const Result imported = ctl({QStringLiteral("import-file"), path});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.err,
+              QStringLiteral("orvexctl: import-file: launcher of Right4 set to its default, %1 is "
+                             "refused: writable by group or others\n")
+                  .arg(shared));
+
+    ASSERT_EQ(ctl({QStringLiteral("apply"), QStringLiteral("Launchers"), QStringLiteral("--slot"),
+                   QStringLiteral("4")})
+                  .status,
+              0);
+    const QJsonArray buttons =
+        dumpedSlot(ctl({QStringLiteral("dump"), QStringLiteral("--slot"), QStringLiteral("4"),
+                        QStringLiteral("--json")}))[QStringLiteral("buttons")]
+            .toArray();
+    EXPECT_EQ(buttons[orvex::Left2].toObject()[QStringLiteral("functionClass")].toInt(),
+              int(orvex::fwfunc::Launcher));
+    EXPECT_NE(buttons[orvex::Right4].toObject()[QStringLiteral("functionClass")].toInt(),
+              int(orvex::fwfunc::Launcher));
 }
 
 TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)

@@ -315,15 +315,25 @@ int ProfieController::addByPath(const QString &path, ImportReport *report)
             report->refusal = refusal;
         return Unreadable;
     }
-    return importProfile(profile);
+    return importProfile(profile, report);
 }
 
-int ProfieController::importProfile(const ProfileValuePtr &profile)
+int ProfieController::importProfile(const ProfileValuePtr &profile, ImportReport *report)
 {
     if (!checkProfileName(profile->name(), nullptr))
         return NameTaken;
     if (getProValueByProid(profile->profileId()))
         profile->setProfileId(getNewProfileId());
+    ORVEX_PROFILE data = profile->profileData();
+    const QList<LauncherScreen::Refusal> refused =
+        LauncherScreen::screen(data, [this](int button) { return getDefBtnInfoByIndex(button); });
+    profile->setProfileData(data);
+    for (const LauncherScreen::Refusal &launcher : refused)
+        ORVEX_INFO(QStringLiteral("profile \"%1\": launcher %2 not kept (%3): %4")
+                       .arg(profile->name(), QLatin1String(ButtonKeyNames[launcher.button]),
+                            launcher.reason, launcher.path));
+    if (report)
+        report->refusedLaunchers = refused;
     profileArr.append(profile);
     return Imported;
 }

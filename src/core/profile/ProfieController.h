@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "profile/LauncherScreen.h"
 #include "profile/ProfileValue.h"
 
 #include <QList>
@@ -91,6 +92,8 @@ public:
     struct ImportReport
     {
         QString refusal; // why the file is Unreadable (ProfileValue::initWithPath)
+        // Launcher buttons set to getDefBtnInfoByIndex() (LauncherScreen).
+        QList<LauncherScreen::Refusal> refusedLaunchers;
     };
     // Loads a profile file from outside the profile folder and imports it
     // (importProfile()).
@@ -98,8 +101,9 @@ public:
     // Appends a profile loaded from a file unless a profile has its name. It
     // keeps its default flag, slot table and identifier - a new identifier
     // (getNewProfileId()) when a profile has that one, so that binding it to
-    // a slot never binds the other.
-    int importProfile(const ProfileValuePtr &profile);
+    // a slot never binds the other. Its launcher paths are screened
+    // (LauncherScreen).
+    int importProfile(const ProfileValuePtr &profile, ImportReport *report = nullptr);
     // Removes a profile from the list (its file goes at the next saveToSys);
     // removing the selected one leaves no selection.
     void delProfile(ProfileValuePtr profile);
