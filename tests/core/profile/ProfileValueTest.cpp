@@ -156,16 +156,7 @@ TEST(ProfileValue, ValuesOutOfRangeAreClampedOnLoad)
     const auto loaded = ProfileValue::initWithPath(path);
     ASSERT_TRUE(loaded);
     const ORVEX_PROFILE clamped = loaded->profileData();
-    EXPECT_EQ(clamped.poRate, 3u);
-    EXPECT_EQ(clamped.liftHeight, 31u);
-    EXPECT_EQ(clamped.xSensArr[0], 1u);
-    EXPECT_EQ(clamped.ySensArr[3], 164u);
-    EXPECT_EQ(clamped.lightColorIndexArr[1], 6u);
-    EXPECT_EQ(clamped.currSelectDPI, 3u);
-    EXPECT_EQ(clamped.btnInfo[3].btnType, 2u);
-    EXPECT_EQ(clamped.btnInfo[5].btnType, 1u);
-    // Everything else is as it was.
-    ORVEX_PROFILE expected = data;
+    ORVEX_PROFILE expected = data; // and nothing else changed
     expected.poRate = 3;
     expected.liftHeight = 31;
     expected.xSensArr[0] = 1;
