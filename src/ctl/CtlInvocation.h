@@ -14,7 +14,7 @@ enum ExitStatus
     ExitOk = 0,
     ExitDeviceError = 1,      // no mouse, it stopped answering, or the profile folder failed
     ExitUsageError = 2,       // wrong command line, unknown profile or file
-    ExitImportUnreadable = 3, // import-file: not a readable profile file
+    ExitImportUnreadable = 3, // a profile file is missing or not a readable one
     ExitImportNameTaken = 4,  // import-file: a stored profile has that name
 };
 

@@ -110,10 +110,12 @@ int ProfileCommands::showFile(const CtlInvocation &invocation)
         return ExitUsageError;
     }
     const QString path = invocation.arguments[0];
-    const auto value = ProfileValue::initWithPath(path);
+    QString refusal;
+    const auto value = ProfileValue::initWithPath(path, &refusal);
     if (!value) {
-        m_err << "orvexctl: show-file: no profile file at " << path << '\n';
-        return ExitUsageError;
+        m_err << "orvexctl: show-file: " << path << " is not a readable profile file (" << refusal
+              << ")\n";
+        return ExitImportUnreadable;
     }
     const qint64 size = QFileInfo(path).size();
     QJsonArray bound;
@@ -130,9 +132,6 @@ int ProfileCommands::showFile(const CtlInvocation &invocation)
                     {QStringLiteral("isDefault"), value->isDefault()},
                     {QStringLiteral("slotBindings"), bound},
                     {QStringLiteral("fileSize"), size}}};
-    if (size != qint64(sizeof(ORVEX_CONFIG)))
-        m_err << "orvexctl: warning: " << path << " has " << size << " bytes, not "
-              << sizeof(ORVEX_CONFIG) << "; missing bytes read as zero\n";
     if (invocation.json)
         m_out << QJsonDocument(ProfilePrinter::json(heading, value->profileData()))
                      .toJson(QJsonDocument::Indented);

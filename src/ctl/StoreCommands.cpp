@@ -11,10 +11,11 @@
 #include "profile/ProfileState.h"
 #include "profile/ProfileValue.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cstring>
 
 namespace orvex::ctl {
 
@@ -39,10 +40,18 @@ QList<int> slotsOf(const ProfileValue &profile)
     return bound;
 }
 
-bool isProfileFile(const QString &argument)
+// An argument that names no stored profile but ends like a profile file
+// means a file, present or not.
+bool isProfileFileName(const QString &argument)
 {
-    return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive) &&
-           QFileInfo(argument).isFile();
+    return argument.endsWith(QLatin1String(".pro"), Qt::CaseInsensitive);
+}
+
+bool sameSettings(const ProfileValue &a, const ProfileValue &b)
+{
+    const ORVEX_PROFILE first = a.profileData();
+    const ORVEX_PROFILE second = b.profileData();
+    return std::memcmp(&first, &second, sizeof(ORVEX_PROFILE)) == 0;
 }
 
 } // namespace
@@ -164,18 +173,10 @@ int StoreCommands::apply(const CtlInvocation &invocation)
         m_err << "orvexctl: apply takes NAME or FILE.pro and --slot N (0..4)\n";
         return ExitUsageError;
     }
-    const QString &source = arguments[0];
-    ProfileValuePtr profile = store()->getProfileByName(source);
-    if (!profile && isProfileFile(source)) {
-        const auto file = ProfileValue::initWithPath(source);
-        profile = file ? store()->getProfileByName(file->name()) : nullptr;
-        if (!profile && file && store()->addByPath(source) == ProfieController::Imported)
-            profile = store()->getProfileByName(file->name());
-    }
-    if (!profile) {
-        m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
-        return ExitUsageError;
-    }
+    int unresolved = ExitOk;
+    const ProfileValuePtr profile = profileToApply(arguments[0], *slot, &unresolved);
+    if (!profile)
+        return unresolved;
     if (const int status = DeviceConnection::open(invocation, m_err))
         return status;
     // The binding is stored only once the mouse holds the profile: a slot
@@ -200,6 +201,49 @@ int StoreCommands::apply(const CtlInvocation &invocation)
     }
     m_out << "slot " << *slot << ": " << profile->name() << '\n';
     return ExitOk;
+}
+
+// A stored profile of that name, else the profile of the file `source`: the
+// stored profile of the file's name when there is one (the file is not a
+// second copy of it), else the file imported.
+ProfileValuePtr StoreCommands::profileToApply(const QString &source, int slot, int *status)
+{
+    if (const ProfileValuePtr stored = store()->getProfileByName(source))
+        return stored;
+    if (!isProfileFileName(source)) {
+        m_err << "orvexctl: apply: no stored profile or profile file '" << source << "'\n";
+        *status = ExitUsageError;
+        return nullptr;
+    }
+    QString refusal;
+    const ProfileValuePtr file = ProfileValue::initWithPath(source, &refusal);
+    if (!file) {
+        m_err << "orvexctl: apply: " << source << " is not a readable profile file (" << refusal
+              << ")\n";
+        *status = ExitImportUnreadable;
+        return nullptr;
+    }
+    if (const ProfileValuePtr stored = store()->getProfileByName(file->name())) {
+        if (!sameSettings(*stored, *file))
+            m_err << "orvexctl: apply: a stored profile is named '" << file->name()
+                  << "'; applying it, not the settings in " << source << '\n';
+        return stored;
+    }
+    // A refused launcher takes the default of the slot the profile goes to.
+    store()->setCurrFWProfileIndex(slot);
+    ProfieController::ImportReport report;
+    store()->importProfile(file, &report);
+    printRefusedLaunchers(QStringLiteral("apply"), report.refusedLaunchers);
+    return file;
+}
+
+void StoreCommands::printRefusedLaunchers(const QString &command,
+                                          const QList<LauncherScreen::Refusal> &refused)
+{
+    for (const LauncherScreen::Refusal &launcher : refused)
+        m_err << "orvexctl: " << command << ": launcher of " << ButtonKeyNames[launcher.button]
+              << " set to its default, " << launcher.path << " is refused: " << launcher.reason
+              << '\n';
 }
 
 int StoreCommands::exportFile(const CtlInvocation &invocation)
@@ -227,8 +271,10 @@ int StoreCommands::importFile(const CtlInvocation &invocation)
         return ExitUsageError;
     }
     const QString &path = invocation.arguments[0];
-    switch (store()->addByPath(path)) {
+    ProfieController::ImportReport report;
+    switch (store()->addByPath(path, &report)) {
     case ProfieController::Imported:
+        printRefusedLaunchers(QStringLiteral("import-file"), report.refusedLaunchers);
         if (!store()->saveToSys()) {
             m_err << "orvexctl: import-file: the profile folder could not be written\n";
             return ExitDeviceError;
@@ -239,7 +285,8 @@ int StoreCommands::importFile(const CtlInvocation &invocation)
         m_err << "orvexctl: import-file: a stored profile already has the name in " << path << '\n';
         return ExitImportNameTaken;
     default:
-        m_err << "orvexctl: import-file: " << path << " is not a readable profile file\n";
+        m_err << "orvexctl: import-file: " << path << " is not a readable profile file ("
+              << report.refusal << ")\n";
         return ExitImportUnreadable;
     }
 }

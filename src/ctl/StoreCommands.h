@@ -3,6 +3,9 @@
 
 #include "CtlInvocation.h"
 
+#include "profile/LauncherScreen.h"
+#include "profile/ProfileValue.h"
+
 #include <QTextStream>
 
 namespace orvex::ctl {
@@ -24,6 +27,13 @@ private:
     int apply(const CtlInvocation &invocation);
     int exportFile(const CtlInvocation &invocation);
     int importFile(const CtlInvocation &invocation);
+
+    // The profile `apply` writes for its NAME or FILE.pro argument; nothing,
+    // with *status set and the reason printed, when there is none.
+    ProfileValuePtr profileToApply(const QString &source, int slot, int *status);
+    // One line per launcher an import did not keep.
+    void printRefusedLaunchers(const QString &command,
+                               const QList<LauncherScreen::Refusal> &refused);
 
     // Splits "--NAME VALUE" options off the arguments.
     bool takeOption(QStringList &arguments, const QString &name, QString *value);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApplicationLauncher.h"
 
+#include "platform/LauncherTarget.h"
 #include "platform/UserDataFolder.h"
 #include "platform/WexLogger.h"
 
@@ -78,6 +79,18 @@ bool ApplicationLauncher::open(const QString &path)
     if (info.isFile() && info.isExecutable())
         return launchExecutable(path);
     return openWithDefault(path);
+}
+
+bool ApplicationLauncher::openLauncherPath(const QString &path)
+{
+    const QString refusal = LauncherTarget::refusal(path);
+    if (refusal.isEmpty())
+        return open(path);
+    if (QFileInfo::exists(path))
+        ORVEX_WARNING(QStringLiteral("launcher not started, %1: %2").arg(refusal, path));
+    else
+        ORVEX_DEBUG(QStringLiteral("launcher not started, %1: %2").arg(refusal, path));
+    return false;
 }
 
 bool ApplicationLauncher::launchDesktopFile(const QString &path)

@@ -29,6 +29,12 @@ public:
     // itself; false then means it could not be handed on.
     static bool open(const QString &path);
 
+    // open() for the path of a launcher button, which comes from a profile
+    // file and may have come from anyone: a path LauncherTarget refuses is
+    // not opened, with a warning that says why (a debug line only when the
+    // path does not exist). Answers whether it was opened.
+    static bool openLauncherPath(const QString &path);
+
     // The launch helper to use instead of the one beside the agent or
     // installed (for programs that run from elsewhere, such as tests).
     static void setLaunchHelperPath(const QString &path);

@@ -224,7 +224,7 @@ bool DealwithMessage::checkApLaunch()
 
 void DealwithMessage::launchAppByPath(const QString &path)
 {
-    if (ApplicationLauncher::open(path))
+    if (ApplicationLauncher::openLauncherPath(path))
         AgentEventLog::launch(path);
 }
 
@@ -235,7 +235,9 @@ void DealwithMessage::launchAp()
         ORVEX_WARNING(QStringLiteral("the configuration application is not installed"));
         return;
     }
-    launchAppByPath(path);
+    // Found by the agent itself, not taken from a profile: no launcher check.
+    if (ApplicationLauncher::open(path))
+        AgentEventLog::launch(path);
 }
 
 void DealwithMessage::refrshSetting()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlInvocation.h"
 
+#include "device/FirmwareFunctionTable.h"
 #include "device/MemoryMap.h"
 #include "profile/FactoryProfiles.h"
 #include "profile/ProfileValue.h"
@@ -219,7 +220,7 @@ TEST_F(OrvexctlTest, ShowFileDecodesAProfileWithoutTheMouse)
 
     const Result text = ctl({QStringLiteral("show-file"), path});
     EXPECT_TRUE(text.out.contains(QStringLiteral("Report rate: 500 Hz"))) << text.out.toStdString();
-    EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 2);
+    EXPECT_EQ(ctl({QStringLiteral("show-file"), folder + QStringLiteral("/none.pro")}).status, 3);
 }
 
 namespace {
@@ -273,6 +274,151 @@ TEST_F(OrvexctlTest, ImportApplyExportAndImportFile)
                    QStringLiteral("1")})
                   .status,
               2);
+}
+
+namespace {
+
+QString saveProfile(const QString &path, const QString &name, std::int64_t id,
+                    const orvex::ORVEX_PROFILE &data)
+{
+    orvex::ProfileValue value;
+    value.setName(name);
+    value.setProfileId(id);
+    value.setProfileData(data);
+    EXPECT_TRUE(value.saveToPath(path));
+    return path;
+}
+
+QJsonObject dumpedSlot(const Result &dump)
+{
+    return QJsonDocument::fromJson(dump.out.toUtf8()).array()[0].toObject();
+}
+
+void makeLauncher(orvex::BTN_INFO &button, const QString &path)
+{
+    button.FuncID = 15;
+    button.FuncTableId = orvex::fwfunc::Launcher;
+    button.btnType = 3;
+    const QByteArray bytes = path.toUtf8();
+    std::copy(bytes.begin(), bytes.end(), button.app_path);
+}
+
+QString script(const QString &path, QFileDevice::Permissions extra = {})
+{
+    orvex::test::writeFile(path, "#!/bin/sh\n");
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | extra);
+    return path;
+}
+
+} // namespace
+
+// The file's identifier is that of a stored profile (Everyday's): the file's
+// profile is the one bound and written.
+TEST_F(OrvexctlTest, ApplyingAFileWritesItsProfileWhateverItsIdentifier)
+{
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[3].profile;
+    data.xSensArr[3] = 77;
+    const QString path =
+        saveProfile(folder + QStringLiteral("/travel.pro"), QStringLiteral("Travel"), 1, data);
+
+    const Result applied =
+        ctl({QStringLiteral("apply"), path, QStringLiteral("--slot"), QStringLiteral("3")});
+    ASSERT_EQ(applied.status, 0) << applied.err.toStdString();
+    EXPECT_EQ(applied.out, QStringLiteral("slot 3: Travel\n"));
+    const QJsonObject slot3 = dumpedSlot(ctl({QStringLiteral("dump"), QStringLiteral("--slot"),
+                                              QStringLiteral("3"), QStringLiteral("--json")}));
+    EXPECT_EQ(slot3[QStringLiteral("name")].toString(), QStringLiteral("Travel"));
+    EXPECT_EQ(slot3[QStringLiteral("dpi")].toArray()[3].toObject()[QStringLiteral("x")].toInt(),
+              77 * 50);
+    const Result listed = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+    for (const QJsonValue &profile : QJsonDocument::fromJson(listed.out.toUtf8()).array()) {
+        const bool travel = profile[QStringLiteral("name")].toString() == QLatin1String("Travel");
+        EXPECT_EQ(profile[QStringLiteral("slots")].toArray().contains(3), travel);
+    }
+}
+
+// Only whole records are profiles; values out of range are clamped, named
+// on stderr, and never reach the mouse's neighbouring bits.
+TEST_F(OrvexctlTest, ProfileFilesMustBeWholeAndTheirValuesInRange)
+{
+    const QString shortFile = folder + QStringLiteral("/short.pro");
+    orvex::test::writeFile(shortFile, QByteArray(100, '\0'));
+    for (const QStringList &command :
+         {QStringList{QStringLiteral("show-file"), shortFile},
+          QStringList{QStringLiteral("import-file"), shortFile},
+          QStringList{QStringLiteral("apply"), shortFile, QStringLiteral("--slot"),
+                      QStringLiteral("0")},
+          QStringList{QStringLiteral("apply"), folder + QStringLiteral("/none.pro"),
+                      QStringLiteral("--slot"), QStringLiteral("0")}}) {
+        const Result result = ctl(command);
+        EXPECT_EQ(result.status, 3) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+    }
+
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[2].profile;
+    data.liftHeight = 40;
+    data.poRate = 9;
+    data.currSelectDPI = 12;
+    data.xSensArr[0] = 0;
+    data.lightColorIndexArr[0] = 9;
+    data.btnInfo[0].btnType = 7;
+    const QString wild =
+        saveProfile(folder + QStringLiteral("/wild.pro"), QStringLiteral("Wild"), 20, data);
+    const Result shown = ctl({QStringLiteral("show-file"), wild, QStringLiteral("--json")});
+    ASSERT_EQ(shown.status, 0);
+    for (const char *note :
+         {"liftHeight 40 out of range, using 31", "poRate 9 out of range, using 3",
+          "xSensArr[0] 0 out of range, using 1", "lightColorIndexArr[0] 9 out of range, using 6",
+          "currSelectDPI 12 out of range, using 3", "LeftClick btnType 7"})
+        EXPECT_TRUE(shown.err.contains(QLatin1String(note))) << note;
+    const QJsonObject object = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+    EXPECT_EQ(object[QStringLiteral("liftOff")].toInt(), 31);
+    EXPECT_EQ(object[QStringLiteral("reportRateHz")].toInt(), 1000);
+
+    ASSERT_EQ(
+        ctl({QStringLiteral("apply"), wild, QStringLiteral("--slot"), QStringLiteral("2")}).status,
+        0);
+    const auto byteAt = [&](int address) {
+        return ctl({QStringLiteral("read"), QString::number(address)}).out.trimmed();
+    };
+    EXPECT_EQ(byteAt(orvex::fwmem::LiftOff), QStringLiteral("0x3F"));
+    EXPECT_EQ(byteAt(orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::Performance, 2)),
+              QStringLiteral("0x83")); // mark, 1000 Hz, stage 3
+    EXPECT_EQ(byteAt(orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::DpiX, 2)),
+              QStringLiteral("0x01"));
+}
+
+// A shared file's launcher is kept only when it is safe to start; the other
+// becomes its default button and is named, and the import goes on.
+TEST_F(OrvexctlTest, ImportedLaunchersAreKeptOnlyWhenSafe)
+{
+    const QString trusted = script(folder + QStringLiteral("/game.sh"));
+    const QString shared = script(folder + QStringLiteral("/shared.sh"), QFileDevice::WriteOther);
+    orvex::ORVEX_PROFILE data = orvex::FactoryProfiles::load()[0].profile;
+    makeLauncher(data.btnInfo[orvex::Left2], trusted);
+    makeLauncher(data.btnInfo[orvex::Right4], shared);
+    const QString path =
+        saveProfile(folder + QStringLiteral("/launch.pro"), QStringLiteral("Launchers"), 30, data);
+
+    const Result imported = ctl({QStringLiteral("import-file"), path});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.err,
+              QStringLiteral("orvexctl: import-file: launcher of Right4 set to its default, %1 is "
+                             "refused: writable by group or others\n")
+                  .arg(shared));
+
+    ASSERT_EQ(ctl({QStringLiteral("apply"), QStringLiteral("Launchers"), QStringLiteral("--slot"),
+                   QStringLiteral("4")})
+                  .status,
+              0);
+    const QJsonArray buttons =
+        dumpedSlot(ctl({QStringLiteral("dump"), QStringLiteral("--slot"), QStringLiteral("4"),
+                        QStringLiteral("--json")}))[QStringLiteral("buttons")]
+            .toArray();
+    EXPECT_EQ(buttons[orvex::Left2].toObject()[QStringLiteral("functionClass")].toInt(),
+              int(orvex::fwfunc::Launcher));
+    EXPECT_NE(buttons[orvex::Right4].toObject()[QStringLiteral("functionClass")].toInt(),
+              int(orvex::fwfunc::Launcher));
 }
 
 TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)

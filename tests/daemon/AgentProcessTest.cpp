@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvex::test {
@@ -116,6 +117,33 @@ protected:
                                  QLatin1String(notify::SettingChange),
                              QStringLiteral("'%1'").arg(code), userInfo}),
                   0);
+    }
+
+    // Firmware slot 9 of onboard profile 2 made a launcher on the mouse, and a
+    // stored profile whose button there opens `path` bound to slot 2, as the
+    // application does before it tells the agent to reload.
+    void bindLauncherProfile(const QString &path)
+    {
+        constexpr int Slot = 2;
+        constexpr int ButtonSlot = 9;
+        const int buttonIndex = MemoryMap::getBtnIndexBy2(ButtonSlot);
+        const int address = MemoryMap::getOffsetAdrBy(fwmem::ButtonClass + ButtonSlot, Slot);
+        ASSERT_EQ(runCtl({QStringLiteral("write"), QString::number(address), QStringLiteral("15")}),
+                  0);
+        ASSERT_EQ(runCtl({QStringLiteral("reload")}), 0);
+        send(QStringLiteral("profile 2"));
+
+        ProfieController *controller = ProfieController::getShareProCon();
+        const ProfileValuePtr profile = controller->addProfileByName(
+            QStringLiteral("Launcher ") + QFileInfo(folder).fileName(), nullptr);
+        ORVEX_PROFILE data = profile->profileData();
+        const QByteArray bytes = path.toUtf8();
+        ASSERT_LT(bytes.size(), qsizetype(sizeof(BTN_INFO::app_path)));
+        std::copy(bytes.begin(), bytes.end(), data.btnInfo[buttonIndex].app_path);
+        profile->setProfileData(data);
+        controller->setCurrFWProfileIndex(Slot);
+        controller->setProfileToFWPro(profile->profileId());
+        ASSERT_TRUE(controller->saveToSys());
     }
 
     QString folder;
@@ -234,38 +262,21 @@ TEST_F(AgentInADesktopSessionTest, LoadsNoThemeOrInputMethodAndLaunchesWithTheSe
     EXPECT_TRUE(variables.contains(QStringLiteral("QT_IM_MODULE=ibus")));
 }
 
+QString writeScript(const QString &path, const QString &marker, QFileDevice::Permissions extra = {})
+{
+    writeFile(path, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | extra);
+    return path;
+}
+
 // The application binds a stored profile to a slot and tells the agent to
 // reload (message 101); from then on the slot's launcher opens that
 // profile's path.
 TEST_F(AgentProcessTest, LauncherButtonOpensThePathOfTheProfileBoundToItsSlotOnceReloaded)
 {
-    constexpr int Slot = 2;
-    constexpr int ButtonSlot = 9;
-    const int buttonIndex = MemoryMap::getBtnIndexBy2(ButtonSlot);
-    const int address = MemoryMap::getOffsetAdrBy(fwmem::ButtonClass + ButtonSlot, Slot);
-    ASSERT_EQ(runCtl({QStringLiteral("write"), QString::number(address), QStringLiteral("15")}), 0);
-    ASSERT_EQ(runCtl({QStringLiteral("reload")}), 0);
-    send(QStringLiteral("profile 2"));
-
     const QString marker = folder + QStringLiteral("/game-started");
-    const QString script = folder + QStringLiteral("/game.sh");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
-    file.close();
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-
-    ProfieController *controller = ProfieController::getShareProCon();
-    const ProfileValuePtr profile =
-        controller->addProfileByName(QStringLiteral("Launcher"), nullptr);
-    ORVEX_PROFILE data = profile->profileData();
-    const QByteArray path = script.toUtf8();
-    ASSERT_LT(path.size(), qsizetype(sizeof(BTN_INFO::app_path)));
-    std::copy(path.begin(), path.end(), data.btnInfo[buttonIndex].app_path);
-    profile->setProfileData(data);
-    controller->setCurrFWProfileIndex(Slot);
-    controller->setProfileToFWPro(profile->profileId());
-    ASSERT_TRUE(controller->saveToSys());
+    const QString script = writeScript(folder + QStringLiteral("/game.sh"), marker);
+    bindLauncherProfile(script);
 
     // Still the slot's factory profile, whose button launches nothing.
     send(QStringLiteral("button 9"));
@@ -309,6 +320,28 @@ TEST_F(AgentProcessTest, AProfileAppliedByOrvexctlIsTheOneTheAgentLaunchesFrom)
     send(QStringLiteral("button %1").arg(ButtonSlot));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + script));
     EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(marker); }, WaitMs));
+}
+
+// A program anyone may rewrite is not started from a launcher button.
+TEST_F(AgentProcessTest, LauncherButtonRefusesAProgramOthersMayChange)
+{
+    const QString marker = folder + QStringLiteral("/game-started");
+    const QString script =
+        writeScript(folder + QStringLiteral("/game.sh"), marker, QFileDevice::WriteOther);
+    bindLauncherProfile(script);
+    postSetting(QStringLiteral("101"), QStringLiteral("@a{sv} {}"));
+    send(QStringLiteral("button 9"));
+    const QString refusal =
+        QStringLiteral("launcher not started, writable by group or others: ") + script;
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const QStringList lines = agent.lines();
+            return std::any_of(lines.cbegin(), lines.cend(),
+                               [&](const QString &line) { return line.endsWith(refusal); });
+        },
+        WaitMs));
+    EXPECT_TRUE(agent.actionsStartingWith(QStringLiteral("LAUNCH")).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(marker));
 }
 
 TEST_F(AgentProcessTest, UnplugAndPlugArePostedToTheApplication)

@@ -70,7 +70,7 @@ void expectEveryProfileLoadable(const QString &folder, int kill)
         if (profile->isDefault())
             defaults.insert(profile->name());
         else
-            marks.insert(profile->profileData().liftHeight);
+            marks.insert(profile->profileData().btnInfo[0].singlekey_code);
     }
     EXPECT_EQ(defaults.size(), DefaultCount) << "after kill " << kill;
     for (int n = 0; n < StableCount; ++n)
@@ -86,7 +86,7 @@ void expectEveryProfileListed(const QString &dataHome, int kill)
     ProfileState::resetState();
     QSet<std::uint32_t> marks;
     for (const ProfileValuePtr &profile : ProfileState::getShareProCon()->profileArr)
-        marks.insert(profile->profileData().liftHeight);
+        marks.insert(profile->profileData().btnInfo[0].singlekey_code);
     for (int n = 0; n < StableCount; ++n)
         EXPECT_TRUE(marks.contains(MarkBase + std::uint32_t(n)))
             << "profile Keep " << n << " not listed after kill " << kill;

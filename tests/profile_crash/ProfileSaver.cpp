@@ -3,7 +3,8 @@
 // controller and folder the programs use (XDG_DATA_HOME names the folder).
 //
 // The store holds the five defaults and StableCount user profiles "Keep N";
-// each carries its number N in liftHeight, which never changes, so the test
+// each carries its number N in the first button's singlekey_code, a field
+// without a range that never changes, so the test
 // can tell every profile apart whatever it is called on disk. Each round
 // edits every profile, renames one back and forth (through a name with a
 // "/"), swaps the names of three pairs, and adds or deletes a scratch
@@ -11,6 +12,7 @@
 // and after every save it prints one line "saved <round>".
 
 #include "profile/ProfieController.h"
+#include "profile/ProfileRanges.h"
 #include "profile/ProfileState.h"
 
 #include <QCoreApplication>
@@ -42,7 +44,7 @@ void createStableProfiles(ProfieController &controller)
     for (int n = 0; n < StableCount; ++n) {
         const ProfileValuePtr profile = controller.addProfileByName(keepName(n), nullptr);
         ORVEX_PROFILE data = profile->profileData();
-        data.liftHeight = MarkBase + std::uint32_t(n);
+        data.btnInfo[0].singlekey_code = MarkBase + std::uint32_t(n);
         profile->setProfileData(data);
     }
 }
@@ -50,7 +52,7 @@ void createStableProfiles(ProfieController &controller)
 ProfileValuePtr byMark(ProfieController &controller, int n)
 {
     for (const ProfileValuePtr &profile : controller.profileArr) {
-        if (profile->profileData().liftHeight == MarkBase + std::uint32_t(n))
+        if (profile->profileData().btnInfo[0].singlekey_code == MarkBase + std::uint32_t(n))
             return profile;
     }
     return nullptr;
@@ -60,7 +62,8 @@ void editRound(ProfieController &controller, int round)
 {
     for (const ProfileValuePtr &profile : controller.profileArr) {
         ORVEX_PROFILE data = profile->profileData();
-        data.xSensArr[0] = std::uint32_t(round);
+        data.xSensArr[0] =
+            ProfileRanges::MinDpiValue + std::uint32_t(round) % ProfileRanges::MaxDpiValue;
         profile->setProfileData(data);
     }
     if (const ProfileValuePtr renamed = byMark(controller, 0))

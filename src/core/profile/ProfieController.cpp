@@ -12,7 +12,6 @@
 #include "profile/ProfileState.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -82,13 +81,39 @@ void ProfieController::restoreMissingDefaults(const QString &folder)
     }
 }
 
+// Files of the profile folder keep their identifiers, even when two share
+// one: the slot table names them, and the next save renumbers them.
 void ProfieController::loadFile(const QString &folder, const QString &fileName)
 {
-    const int result = addByPath(folder + QLatin1Char('/') + fileName);
-    if (result == Imported)
-        profileArr.last()->setStoredFileName(fileName);
+    QString refusal;
+    const ProfileValuePtr profile =
+        ProfileValue::initWithPath(folder + QLatin1Char('/') + fileName, &refusal);
+    if (!profile) {
+        setAside(folder, fileName, refusal);
+        return;
+    }
+    if (!checkProfileName(profile->name(), nullptr)) {
+        ORVEX_DEBUG(QStringLiteral("profile file %1 skipped: its name is taken").arg(fileName));
+        return;
+    }
+    profile->setStoredFileName(fileName);
+    profileArr.append(profile);
+}
+
+// Out of the way of saves, which remove profile files no profile holds and
+// may take the name for another profile.
+void ProfieController::setAside(const QString &folder, const QString &fileName,
+                                const QString &refusal)
+{
+    QString aside = fileName + QLatin1String(RefusedSuffix);
+    for (int n = 2; QFileInfo::exists(folder + QLatin1Char('/') + aside); ++n)
+        aside = fileName + QLatin1String(RefusedSuffix) + QString::number(n);
+    if (QDir(folder).rename(fileName, aside))
+        ORVEX_WARNING(QStringLiteral("profile file %1 refused (%2); kept as %3")
+                          .arg(fileName, refusal, aside));
     else
-        ORVEX_DEBUG(QStringLiteral("profile file %1 skipped (%2)").arg(fileName).arg(result));
+        ORVEX_WARNING(QStringLiteral("profile file %1 refused (%2) and cannot be renamed")
+                          .arg(fileName, refusal));
 }
 
 void ProfieController::refreshProfile()
@@ -281,19 +306,34 @@ ProfileValuePtr ProfieController::copyProfile(const ProfileValuePtr &source)
     return addProfileByName(getCopyProfileName(), source);
 }
 
-int ProfieController::addByPath(const QString &path)
+int ProfieController::addByPath(const QString &path, ImportReport *report)
 {
-    // ProfileValue loads an unreadable file as an empty profile; an import
-    // must not take that for a profile.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QString refusal;
+    const ProfileValuePtr profile = ProfileValue::initWithPath(path, &refusal);
+    if (!profile) {
+        if (report)
+            report->refusal = refusal;
         return Unreadable;
-    file.close();
-    ProfileValuePtr profile = ProfileValue::initWithPath(path);
-    if (!profile)
-        return Unreadable;
+    }
+    return importProfile(profile, report);
+}
+
+int ProfieController::importProfile(const ProfileValuePtr &profile, ImportReport *report)
+{
     if (!checkProfileName(profile->name(), nullptr))
         return NameTaken;
+    if (getProValueByProid(profile->profileId()))
+        profile->setProfileId(getNewProfileId());
+    ORVEX_PROFILE data = profile->profileData();
+    const QList<LauncherScreen::Refusal> refused =
+        LauncherScreen::screen(data, [this](int button) { return getDefBtnInfoByIndex(button); });
+    profile->setProfileData(data);
+    for (const LauncherScreen::Refusal &launcher : refused)
+        ORVEX_INFO(QStringLiteral("profile \"%1\": launcher %2 not kept (%3): %4")
+                       .arg(profile->name(), QLatin1String(ButtonKeyNames[launcher.button]),
+                            launcher.reason, launcher.path));
+    if (report)
+        report->refusedLaunchers = refused;
     profileArr.append(profile);
     return Imported;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "profile/LauncherScreen.h"
 #include "profile/ProfileValue.h"
 
 #include <QList>
@@ -24,6 +25,9 @@ class ProfieController
 public:
     static constexpr char ProfileFolderName[] = "Profiles";
     static constexpr char NewProfileBaseName[] = "NewProfile";
+    // Appended to the name of a profile file the folder holds but that
+    // cannot be loaded.
+    static constexpr char RefusedSuffix[] = ".refused";
     static constexpr int NoPosition = -1;
 
     // The shared instance, made on first use (ProfileState::getShareProCon()).
@@ -38,7 +42,9 @@ public:
     // --- Life and persistence ---------------------------------------------
 
     // Reloads the list from the profile folder, copying in each shipped
-    // default profile it does not hold; selects the first profile.
+    // default profile it does not hold; selects the first profile. A file
+    // ProfileValue refuses is renamed "<file>.refused" (never loaded or
+    // removed again, so nothing of it is lost), with a warning.
     void refreshProfile();
     // Sorts by profileId, ascending; equal identifiers keep their order.
     void sortProfile();
@@ -75,16 +81,29 @@ public:
     ProfileValuePtr addProfile();
     ProfileValuePtr copyProfile(const ProfileValuePtr &source);
 
-    // Import results of addByPath().
+    // Import results of addByPath() and importProfile().
     enum ImportResult
     {
         Imported = 0,
         Unreadable = 1,
         NameTaken = 2,
     };
-    // Loads a profile file and appends it, keeping the identifier, default
-    // flag and slot table it holds.
-    int addByPath(const QString &path);
+    // What an import tells its caller beyond the result.
+    struct ImportReport
+    {
+        QString refusal; // why the file is Unreadable (ProfileValue::initWithPath)
+        // Launcher buttons set to getDefBtnInfoByIndex() (LauncherScreen).
+        QList<LauncherScreen::Refusal> refusedLaunchers;
+    };
+    // Loads a profile file from outside the profile folder and imports it
+    // (importProfile()).
+    int addByPath(const QString &path, ImportReport *report = nullptr);
+    // Appends a profile loaded from a file unless a profile has its name. It
+    // keeps its default flag, slot table and identifier - a new identifier
+    // (getNewProfileId()) when a profile has that one, so that binding it to
+    // a slot never binds the other. Its launcher paths are screened
+    // (LauncherScreen).
+    int importProfile(const ProfileValuePtr &profile, ImportReport *report = nullptr);
     // Removes a profile from the list (its file goes at the next saveToSys);
     // removing the selected one leaves no selection.
     void delProfile(ProfileValuePtr profile);
@@ -183,6 +202,7 @@ public:
 private:
     void restoreMissingDefaults(const QString &folder);
     void loadFile(const QString &folder, const QString &fileName);
+    static void setAside(const QString &folder, const QString &fileName, const QString &refusal);
     int indexOf(const ProfileValuePtr &profile) const;
     ProfileValuePtr slotDefaultCopy(int slot) const;
     void remapSlotsForRenumbering();

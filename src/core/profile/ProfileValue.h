@@ -17,10 +17,13 @@ class ProfileValue
 public:
     ProfileValue();
 
-    // Loads a profile file. Nothing when `path` is empty or no file is there.
-    // A short or unreadable file loads with the missing part zero; bytes past
-    // the record are ignored.
-    static std::shared_ptr<ProfileValue> initWithPath(const QString &path);
+    // Loads a profile file, which holds exactly one record. Nothing, with
+    // *refusal set to why, when `path` is empty, no file is there, it cannot
+    // be read or it is not exactly sizeof(ORVEX_CONFIG) bytes long. Fields
+    // out of range are brought into it (ProfileRanges), each with a warning
+    // naming the profile and the field.
+    static std::shared_ptr<ProfileValue> initWithPath(const QString &path,
+                                                      QString *refusal = nullptr);
     // Writes the profile file atomically (beside it, then renamed over it),
     // so a crash leaves either the old or the new file. Answers whether the
     // file was written; a failure is logged.

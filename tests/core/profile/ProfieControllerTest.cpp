@@ -110,7 +110,7 @@ TEST_F(ProfileStoreTest, ImportAnswersWhetherTheFileWasTaken)
     const ProfileValuePtr imported = pc.profileArr.last();
     EXPECT_EQ(imported->name(), QStringLiteral("Fresh"));
     EXPECT_EQ(imported->profileId(), 42);
-    EXPECT_EQ(imported->profileData().liftHeight, 42u);
+    EXPECT_EQ(imported->profileData().btnInfo[0].FuncID, 42u);
     // An import is stored nowhere in the profile folder until the next save.
     EXPECT_TRUE(imported->storedFileName().isEmpty());
 }

@@ -6,10 +6,12 @@
 #include "platform/ResourceFolder.h"
 #include "profile/DefaultProfileFiles.h"
 #include "profile/FactoryProfiles.h"
+#include "profile/ProfileRanges.h"
 
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace orvex::test {
@@ -96,11 +98,15 @@ QString ProfileStoreTest::writeProfileFile(const QString &folder, const QString 
 ORVEX_PROFILE markedProfile(std::uint32_t mark)
 {
     ORVEX_PROFILE data{};
+    for (BTN_INFO &button : data.btnInfo)
+        button.btnType = ProfileRanges::MinButtonType;
+    std::fill(std::begin(data.xSensArr), std::end(data.xSensArr), ProfileRanges::MinDpiValue);
+    std::fill(std::begin(data.ySensArr), std::end(data.ySensArr), ProfileRanges::MinDpiValue);
     data.btnInfo[0].FuncID = mark;
     data.btnInfo[ButtonCount - 1].KeyBit[3] = mark;
     data.modeType = mark;
-    data.xSensArr[0] = mark;
-    data.liftHeight = mark;
+    data.xSensArr[0] = ProfileRanges::MinDpiValue + mark % ProfileRanges::MaxDpiValue;
+    data.liftHeight = mark % (ProfileRanges::MaxLiftHeight + 1);
     return data;
 }
 

@@ -49,7 +49,8 @@ private:
     QString m_resources;
 };
 
-// The working record with one recognisable value in every part.
+// The working record with one recognisable value in every part, every
+// field within the range a file may hold (liftHeight is mark % 32).
 ORVEX_PROFILE markedProfile(std::uint32_t mark);
 
 } // namespace orvex::test

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include <unistd.h>
+
 using orvex::ORVEX_CONFIG;
 using orvex::ORVEX_PROFILE;
 using orvex::ProfileValue;
@@ -31,13 +33,21 @@ void writeAll(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// Every field within range, so a load changes nothing.
 ORVEX_PROFILE sampleProfile()
 {
     ORVEX_PROFILE data{};
+    for (orvex::BTN_INFO &button : data.btnInfo)
+        button.btnType = 1;
     data.btnInfo[3].FuncTableId = 6;
+    data.btnInfo[3].btnType = 2;
     data.btnInfo[3].MacroID = 7;
     std::strcpy(data.btnInfo[10].app_path, "/usr/share/applications/org.example.Editor.desktop");
     data.modeType = 1;
+    for (int stage = 0; stage < orvex::DpiStageCount; ++stage) {
+        data.xSensArr[stage] = std::uint32_t(8 * (stage + 1));
+        data.ySensArr[stage] = std::uint32_t(8 * (stage + 1));
+    }
     data.xSensArr[2] = 164;
     data.liftHeight = 25;
     return data;
@@ -81,7 +91,7 @@ TEST(ProfileValue, SaveAndLoadRoundTripTheExactImage)
     EXPECT_EQ(readAll(path), first);
 }
 
-TEST(ProfileValue, CarriedFieldsSurviveAndShortFilesLoadWithZeroTail)
+TEST(ProfileValue, CarriedFieldsSurviveAndOnlyWholeRecordsLoad)
 {
     const QString folder = orvex::test::freshFolder(QStringLiteral("pv"));
     ORVEX_CONFIG config{};
@@ -90,31 +100,72 @@ TEST(ProfileValue, CarriedFieldsSurviveAndShortFilesLoadWithZeroTail)
     config.currProfileId = 77;
     config.padding1[2] = 0x33;
     std::strcpy(config.profileName, "Carried");
+    config.profile = sampleProfile();
     config.profile.poRate = 2;
     const QByteArray image(reinterpret_cast<const char *>(&config), sizeof config);
 
-    writeAll(folder + QStringLiteral("/full.pro"), image + QByteArray("trailing bytes"));
+    writeAll(folder + QStringLiteral("/full.pro"), image);
     auto full = ProfileValue::initWithPath(folder + QStringLiteral("/full.pro"));
     ASSERT_TRUE(full);
     ASSERT_TRUE(full->saveToPath(folder + QStringLiteral("/again.pro")));
     EXPECT_EQ(readAll(folder + QStringLiteral("/again.pro")), image);
 
-    writeAll(folder + QStringLiteral("/short.pro"),
-             image.left(int(offsetof(ORVEX_CONFIG, profile)) + 8));
-    auto shortFile = ProfileValue::initWithPath(folder + QStringLiteral("/short.pro"));
-    ASSERT_TRUE(shortFile);
-    EXPECT_EQ(shortFile->name(), QStringLiteral("Carried"));
-    EXPECT_EQ(shortFile->profileData().poRate, 0u);
+    // A file of any other size, or none at all, is no profile.
+    const QList<std::pair<QByteArray, QString>> refused = {
+        {image.left(int(offsetof(ORVEX_CONFIG, profile)) + 8), QStringLiteral("308 bytes")},
+        {QByteArray(), QStringLiteral("0 bytes")},
+        {image + QByteArray("trailing"), QStringLiteral("3648 bytes")},
+    };
+    for (const auto &[bytes, reason] : refused) {
+        writeAll(folder + QStringLiteral("/odd.pro"), bytes);
+        QString refusal;
+        EXPECT_FALSE(ProfileValue::initWithPath(folder + QStringLiteral("/odd.pro"), &refusal));
+        EXPECT_TRUE(refusal.startsWith(reason)) << refusal.toStdString();
+    }
+    QString refusal;
+    EXPECT_FALSE(ProfileValue::initWithPath(QString(), &refusal));
+    EXPECT_FALSE(ProfileValue::initWithPath(folder + QStringLiteral("/missing.pro"), &refusal));
+    EXPECT_EQ(refusal, QStringLiteral("no such file"));
+    EXPECT_FALSE(ProfileValue::initWithPath(folder, &refusal)); // a folder is not a profile
+    QFile::setPermissions(folder + QStringLiteral("/full.pro"), QFileDevice::Permissions());
+    if (::geteuid() != 0) { // root reads any file
+        EXPECT_FALSE(ProfileValue::initWithPath(folder + QStringLiteral("/full.pro"), &refusal));
+        EXPECT_TRUE(refusal.startsWith(QStringLiteral("cannot be read"))) << refusal.toStdString();
+    }
+}
 
-    writeAll(folder + QStringLiteral("/empty.pro"), QByteArray());
-    auto empty = ProfileValue::initWithPath(folder + QStringLiteral("/empty.pro"));
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->profileId(), 0);
-    EXPECT_TRUE(empty->name().isEmpty());
+// Out-of-range values never reach the mouse: each comes back as the nearest
+// valid one; a button type follows the button's function class.
+TEST(ProfileValue, ValuesOutOfRangeAreClampedOnLoad)
+{
+    const QString path = orvex::test::freshFolder(QStringLiteral("pv")) + QStringLiteral("/x.pro");
+    ORVEX_PROFILE data = sampleProfile();
+    data.poRate = 9;
+    data.liftHeight = 40;
+    data.xSensArr[0] = 0;
+    data.ySensArr[3] = 200;
+    data.lightColorIndexArr[1] = 7;
+    data.currSelectDPI = 12;
+    data.btnInfo[3].btnType = 7; // a macro button
+    data.btnInfo[5].btnType = 0;
+    ProfileValue value;
+    value.setName(QStringLiteral("Wild"));
+    value.setProfileData(data);
+    ASSERT_TRUE(value.saveToPath(path));
 
-    EXPECT_FALSE(ProfileValue::initWithPath(QString()));
-    EXPECT_FALSE(ProfileValue::initWithPath(folder + QStringLiteral("/missing.pro")));
-    EXPECT_FALSE(ProfileValue::initWithPath(folder)); // a folder is not a profile
+    const auto loaded = ProfileValue::initWithPath(path);
+    ASSERT_TRUE(loaded);
+    const ORVEX_PROFILE clamped = loaded->profileData();
+    ORVEX_PROFILE expected = data; // and nothing else changed
+    expected.poRate = 3;
+    expected.liftHeight = 31;
+    expected.xSensArr[0] = 1;
+    expected.ySensArr[3] = 164;
+    expected.lightColorIndexArr[1] = 6;
+    expected.currSelectDPI = 3;
+    expected.btnInfo[3].btnType = 2;
+    expected.btnInfo[5].btnType = 1;
+    EXPECT_EQ(std::memcmp(&expected, &clamped, sizeof expected), 0);
 }
 
 TEST(ProfileValue, LongNamesAreCutAtACharacterBoundaryAndAlwaysTerminated)
