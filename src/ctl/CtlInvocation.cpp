@@ -24,8 +24,9 @@ QString CtlInvocation::usage()
         "  export NAME FILE.pro write a stored profile to a file\n"
         "  import-file FILE.pro add a profile file to the stored profiles\n"
         "\n"
-        "Exit status: 0 done, 1 no mouse or it stopped answering, 2 wrong command line,\n"
-        "3 unreadable profile file, 4 a stored profile already has that name.\n"
+        "Exit status: 0 done, 1 no mouse, it stopped answering, or the profile folder could\n"
+        "not be written, 2 wrong command line, 3 missing or unreadable profile file, 4 a\n"
+        "stored profile already has that name.\n"
         "Numbers are decimal or 0x hexadecimal. SELECTOR is hid (the USB mouse, default),\n"
         "sim (the virtual mouse) or sim:PATH (the virtual mouse at the socket PATH); the\n"
         "environment variable ORVEX_DEVICE gives it when --device is not used.\n");

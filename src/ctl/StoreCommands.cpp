@@ -145,14 +145,21 @@ int StoreCommands::import(const CtlInvocation &invocation)
         return status;
     DeviceTransfer::setSettlePause(std::chrono::milliseconds(*settleMs));
     store();
-    bool imported = false;
+    DeviceTransfer::ImportOutcome outcome;
     {
         ProgressLine progress;
-        imported = DeviceTransfer::getAllFWData();
+        outcome = DeviceTransfer::importAll();
     }
-    if (!imported) {
+    switch (outcome) {
+    case DeviceTransfer::ImportOutcome::Imported:
+        break;
+    case DeviceTransfer::ImportOutcome::MouseStopped:
         m_err
             << "orvexctl: import: the mouse stopped answering; the stored profiles are unchanged\n";
+        return ExitDeviceError;
+    case DeviceTransfer::ImportOutcome::FolderNotWritten:
+        m_err << "orvexctl: import: the profile folder could not be written; the stored profiles "
+                 "are unchanged\n";
         return ExitDeviceError;
     }
     for (int slot = 0; slot < fwmem::ProfileCount; ++slot) {

@@ -486,3 +486,20 @@ TEST_F(OrvexctlTest, TwoDumpsAtOnceBothReadTheMouseRight)
         EXPECT_EQ(reader->readAllStandardOutput().toStdString(), alone.out.toStdString());
     }
 }
+
+// A profile folder that cannot be written is told apart from a mouse that
+// stopped answering.
+TEST_F(OrvexctlTest, AnImportIntoAnUnwritableProfileFolderSaysSo)
+{
+    const QString dataFolder =
+        orvex::test::temporaryRoot() + QStringLiteral("/xdg_data_home/com.kelto.orvexOption");
+    QDir(dataFolder).removeRecursively();
+    QDir().mkpath(dataFolder);
+    orvex::test::writeFile(dataFolder + QStringLiteral("/Profiles"), "not a folder");
+
+    const Result imported =
+        ctl({QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_TRUE(imported.err.contains(QStringLiteral("profile folder could not be written")))
+        << imported.err.toStdString();
+}

@@ -177,31 +177,43 @@ bool DeviceTransfer::importSlot(int slot)
 
 bool DeviceTransfer::getAllFWData()
 {
+    return importAll() == ImportOutcome::Imported;
+}
+
+DeviceTransfer::ImportOutcome DeviceTransfer::importAll()
+{
     QMutexLocker lock(&DeviceLink::commandLock());
     std::this_thread::sleep_for(settlePause());
     const Selection before = rememberSelection();
-    bool imported = true;
-    for (int slot = 0; slot < fwmem::ProfileCount && imported; ++slot) {
+    bool read = true;
+    for (int slot = 0; slot < fwmem::ProfileCount && read; ++slot) {
         TransferProgress::begin(
             QStringLiteral("Reading profile %1 of %2").arg(slot + 1).arg(fwmem::ProfileCount),
             OnboardProfile::readStepsEstimate());
-        imported = importSlot(slot);
+        read = importSlot(slot);
     }
     TransferProgress::end();
-    if (imported)
-        imported = controller()->saveToSys();
-    if (imported) {
-        controller()->setCurrFWProfileIndex(before.slot);
-    } else {
+    ImportOutcome outcome = ImportOutcome::Imported;
+    if (!read) {
+        outcome = ImportOutcome::MouseStopped;
         ORVEX_WARNING(
             QStringLiteral("import stopped: the mouse did not answer; stored profiles unchanged"));
-        // Nothing reached the profile folder: reloading it drops what the
-        // import had changed in memory.
+    } else if (!controller()->saveToSys()) {
+        outcome = ImportOutcome::FolderNotWritten;
+        ORVEX_WARNING(QStringLiteral("import read the mouse, but the profile folder could not be "
+                                     "written; stored profiles unchanged"));
+    }
+    if (outcome == ImportOutcome::Imported) {
+        controller()->setCurrFWProfileIndex(before.slot);
+    } else {
+        // A failed save leaves every profile file it had not yet replaced as
+        // it was: reloading the folder drops what the import had changed in
+        // memory.
         controller()->refreshProfile();
         restoreSelection(before);
     }
-    AgentMessaging::sendHideLoadView(DeviceTransferEnd, imported);
-    return imported;
+    AgentMessaging::sendHideLoadView(DeviceTransferEnd, outcome == ImportOutcome::Imported);
+    return outcome;
 }
 
 void DeviceTransfer::runOnWorker(bool (*transfer)())

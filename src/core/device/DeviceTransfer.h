@@ -38,6 +38,14 @@ public:
     // back). When the mouse stops answering, the import stops and the stored
     // profiles, their files and the selection stay as they were.
     static bool getAllFWData();
+    enum class ImportOutcome
+    {
+        Imported,
+        MouseStopped,
+        FolderNotWritten,
+    };
+    // getAllFWData(), telling why it failed.
+    static ImportOutcome importAll();
     static void getAllFWDataPro();
 
     // The pause before an import reads anything, giving a mouse that was
