@@ -59,6 +59,9 @@ protected:
         ASSERT_TRUE(bus.start());
         mouse = std::make_unique<VirtualMouseProcess>(folder);
         ASSERT_TRUE(mouse->start());
+        // At debug level the agent says when it has reloaded the stored
+        // profiles, which tests wait for before pressing a launcher button.
+        agent.setVariable(QStringLiteral("ORVEX_LOG_LEVEL"), QStringLiteral("debug"));
         prepareAgent();
         ASSERT_TRUE(agent.start(bus.address(), mouse->socketPath))
             << agent.lines().join(u'\n').toStdString();
@@ -122,15 +125,42 @@ protected:
     // Firmware slot 9 of onboard profile 2 made a launcher on the mouse, and a
     // stored profile whose button there opens `path` bound to slot 2, as the
     // application does before it tells the agent to reload.
+    // The agent's debug line for a reload of the stored profiles.
+    int reloadsSoFar()
+    {
+        const QStringList lines = agent.lines();
+        return int(std::count_if(lines.cbegin(), lines.cend(), [](const QString &line) {
+            return line.endsWith(QStringLiteral("更新Setting"));
+        }));
+    }
+
+    // Waits until the agent has handled `count` more reloads than `before`:
+    // the bus and the mouse are two sources, and a button pressed right after
+    // a reload was asked for may otherwise be handled first.
+    bool waitForReloads(int before, int count = 1)
+    {
+        return waitUntil([&] { return reloadsSoFar() >= before + count; }, WaitMs);
+    }
+
+    void reloadAgent()
+    {
+        const int before = reloadsSoFar();
+        postSetting(QStringLiteral("101"), QStringLiteral("@a{sv} {}"));
+        ASSERT_TRUE(waitForReloads(before));
+    }
+
     void bindLauncherProfile(const QString &path)
     {
         constexpr int Slot = 2;
         constexpr int ButtonSlot = 9;
         const int buttonIndex = MemoryMap::getBtnIndexBy2(ButtonSlot);
         const int address = MemoryMap::getOffsetAdrBy(fwmem::ButtonClass + ButtonSlot, Slot);
+        const int reloads = reloadsSoFar();
         ASSERT_EQ(runCtl({QStringLiteral("write"), QString::number(address), QStringLiteral("15")}),
                   0);
         ASSERT_EQ(runCtl({QStringLiteral("reload")}), 0);
+        // Each command told the agent to reload; let those pass first.
+        ASSERT_TRUE(waitForReloads(reloads, 2));
         send(QStringLiteral("profile 2"));
 
         ProfieController *controller = ProfieController::getShareProCon();
@@ -282,7 +312,7 @@ TEST_F(AgentProcessTest, LauncherButtonOpensThePathOfTheProfileBoundToItsSlotOnc
     send(QStringLiteral("button 9"));
     // 0x80 + 11 * 2 + 9 = 0x9F
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("Daemon Rec a4 0 20 0 0 9f 0 0")));
-    postSetting(QStringLiteral("101"), QStringLiteral("@a{sv} {}"));
+    reloadAgent();
     send(QStringLiteral("button 9"));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + script));
     EXPECT_EQ(agent.actionsStartingWith(QStringLiteral("LAUNCH")).size(), 1);
@@ -313,9 +343,11 @@ TEST_F(AgentProcessTest, AProfileAppliedByOrvexctlIsTheOneTheAgentLaunchesFrom)
     profile->setProfileData(data);
     ASSERT_TRUE(controller->saveToSys());
 
+    const int reloads = reloadsSoFar();
     ASSERT_EQ(runCtl({QStringLiteral("apply"), QStringLiteral("Tools"), QStringLiteral("--slot"),
                       QString::number(Slot)}),
               0);
+    ASSERT_TRUE(waitForReloads(reloads));
     send(QStringLiteral("profile %1").arg(Slot));
     send(QStringLiteral("button %1").arg(ButtonSlot));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("LAUNCH ") + script));
@@ -329,7 +361,7 @@ TEST_F(AgentProcessTest, LauncherButtonRefusesAProgramOthersMayChange)
     const QString script =
         writeScript(folder + QStringLiteral("/game.sh"), marker, QFileDevice::WriteOther);
     bindLauncherProfile(script);
-    postSetting(QStringLiteral("101"), QStringLiteral("@a{sv} {}"));
+    reloadAgent();
     send(QStringLiteral("button 9"));
     const QString refusal =
         QStringLiteral("launcher not started, writable by group or others: ") + script;
