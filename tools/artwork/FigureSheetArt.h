@@ -7,7 +7,7 @@
 namespace orvex::artwork {
 
 // The display's figures drawn ahead of time (see osd::FigureSheets in
-// src/daemon/OsdArtwork.h): the ten digits of one size side by side.
+// OsdArtwork.h): the ten digits of one size side by side.
 class FigureSheetArt
 {
 public:

@@ -6,7 +6,7 @@
 
 namespace orvex::artwork {
 
-// The on-screen display's 19 pictures (see src/daemon/OsdArtwork.h): the
+// The on-screen display's 19 pictures (see OsdArtwork.h): the
 // profiles, the lighting modes, the report rates, and the DPI stages with
 // the empty places the agent writes the resolution into.
 class OsdPictureSet
