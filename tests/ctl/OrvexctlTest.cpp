@@ -7,6 +7,7 @@
 #include "profile/ProfileValue.h"
 
 #include "TestEnvironment.h"
+#include "VirtualMouseProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,9 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
 
 using orvex::ctl::CtlInvocation;
 
@@ -36,23 +40,13 @@ protected:
     void SetUp() override
     {
         folder = orvex::test::freshFolder(QStringLiteral("ctl"));
-        socket = folder + QStringLiteral("/mouse.sock");
-        trace = folder + QStringLiteral("/trace.txt");
-        server.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
-                     {QStringLiteral("serve"), QStringLiteral("--socket"), socket,
-                      QStringLiteral("--memory"), folder + QStringLiteral("/memory.bin"),
-                      QStringLiteral("--trace"), trace});
-        ASSERT_TRUE(server.waitForStarted());
-        for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
-            QThread::msleep(20);
-        ASSERT_TRUE(QFile::exists(socket));
+        mouse = std::make_unique<orvex::test::VirtualMouseProcess>(folder);
+        socket = mouse->socketPath;
+        trace = mouse->tracePath;
+        ASSERT_TRUE(mouse->start());
     }
 
-    void TearDown() override
-    {
-        server.terminate();
-        server.waitForFinished();
-    }
+    void TearDown() override { mouse->stop(SIGTERM); }
 
     Result ctl(QStringList arguments)
     {
@@ -84,7 +78,7 @@ protected:
     QString folder;
     QString socket;
     QString trace;
-    QProcess server;
+    std::unique_ptr<orvex::test::VirtualMouseProcess> mouse;
 };
 
 } // namespace

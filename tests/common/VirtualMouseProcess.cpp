@@ -62,6 +62,10 @@ bool VirtualMouseProcess::start()
 
 bool VirtualMouseProcess::stop(int signalNumber)
 {
+    // A process that is not running has the id 0, which kill() takes as the
+    // test's own process group.
+    if (m_process.state() != QProcess::Running)
+        return false;
     ::kill(pid_t(m_process.processId()), signalNumber);
     return m_process.waitForFinished(StopTimeoutMs) &&
            m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;

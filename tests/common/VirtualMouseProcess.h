@@ -13,7 +13,8 @@
 namespace orvex::test {
 
 // The built orvex-virtual-mouse serving in a folder of its own: socket,
-// memory file and trace file live there.
+// memory file and trace file live there. Every test program that runs the
+// virtual mouse as a program starts it through this class.
 class VirtualMouseProcess
 {
 public:
@@ -23,6 +24,7 @@ public:
     // Starts `serve` and waits until the socket accepts connections.
     bool start();
     // Sends `signalNumber` and waits for the end; true for a clean exit 0.
+    // False, with no signal sent, when it is not running.
     bool stop(int signalNumber);
     // Ends it without giving it a chance to save anything.
     void kill();
