@@ -117,6 +117,26 @@ QStringList VirtualMouseProcess::traceLines() const
     return lines;
 }
 
+int VirtualMouseProcess::requestCount() const
+{
+    QFile file(tracePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray trace = file.readAll();
+    return int(trace.count(" SET "));
+}
+
+bool VirtualMouseProcess::waitForRequests(int count, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (requestCount() < count) {
+        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            return false;
+        QThread::msleep(PollIntervalMs);
+    }
+    return true;
+}
+
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);

@@ -38,6 +38,11 @@ public:
     void runAs(uid_t uid) { m_uid = uid; }
     // The trace as written so far, one entry per line.
     QStringList traceLines() const;
+    // The requests (SET lines) in the trace so far.
+    int requestCount() const;
+    // Waits until the trace holds `count` requests, so that a test can act
+    // at a given point of a transfer another process makes.
+    bool waitForRequests(int count, int timeoutMs);
 
     QString socketPath;
     QString memoryPath;

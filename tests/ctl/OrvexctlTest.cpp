@@ -15,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -424,25 +423,25 @@ TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
     const QMap<QString, QByteArray> before = filesIn(profileFolder);
     ASSERT_FALSE(before.isEmpty());
 
+    // The mouse is unplugged right after this request of the transfer: well
+    // inside both, an apply making about 80 requests and an import about 380.
+    constexpr int UnplugAfterRequest = 38;
     for (const QStringList &command :
          {QStringList{QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")},
           QStringList{QStringLiteral("apply"), QStringLiteral("Shooter"), QStringLiteral("--slot"),
                       QStringLiteral("3")}}) {
+        const int requestsBefore = mouse->requestCount();
         QProcess transfer;
         QStringList arguments{QStringLiteral("--device"), QStringLiteral("sim:") + socket};
         transfer.start(QStringLiteral(ORVEXCTL_PATH), arguments + command);
         ASSERT_TRUE(transfer.waitForStarted());
-        QThread::msleep(1200);
-        QProcess::execute(
-            QStringLiteral(VIRTUAL_MOUSE_PATH),
-            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("unplug")});
+        ASSERT_TRUE(mouse->waitForRequests(requestsBefore + UnplugAfterRequest, 30000));
+        ASSERT_EQ(mouse->send({QStringLiteral("unplug")}), 0);
         ASSERT_TRUE(transfer.waitForFinished(30000));
         EXPECT_EQ(transfer.exitCode(), 1) << command.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(transfer.readAllStandardError().contains("stopped answering"));
         EXPECT_EQ(filesIn(profileFolder), before) << "no binding stored for a failed apply";
-        QProcess::execute(
-            QStringLiteral(VIRTUAL_MOUSE_PATH),
-            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("plug")});
+        ASSERT_EQ(mouse->send({QStringLiteral("plug")}), 0);
     }
 }
 
