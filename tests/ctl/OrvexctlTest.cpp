@@ -7,6 +7,7 @@
 #include "profile/ProfileValue.h"
 
 #include "TestEnvironment.h"
+#include "VirtualMouseProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +15,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
 
 using orvex::ctl::CtlInvocation;
 
@@ -36,23 +39,13 @@ protected:
     void SetUp() override
     {
         folder = orvex::test::freshFolder(QStringLiteral("ctl"));
-        socket = folder + QStringLiteral("/mouse.sock");
-        trace = folder + QStringLiteral("/trace.txt");
-        server.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
-                     {QStringLiteral("serve"), QStringLiteral("--socket"), socket,
-                      QStringLiteral("--memory"), folder + QStringLiteral("/memory.bin"),
-                      QStringLiteral("--trace"), trace});
-        ASSERT_TRUE(server.waitForStarted());
-        for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
-            QThread::msleep(20);
-        ASSERT_TRUE(QFile::exists(socket));
+        mouse = std::make_unique<orvex::test::VirtualMouseProcess>(folder);
+        socket = mouse->socketPath;
+        trace = mouse->tracePath;
+        ASSERT_TRUE(mouse->start());
     }
 
-    void TearDown() override
-    {
-        server.terminate();
-        server.waitForFinished();
-    }
+    void TearDown() override { mouse->stop(SIGTERM); }
 
     Result ctl(QStringList arguments)
     {
@@ -84,7 +77,7 @@ protected:
     QString folder;
     QString socket;
     QString trace;
-    QProcess server;
+    std::unique_ptr<orvex::test::VirtualMouseProcess> mouse;
 };
 
 } // namespace
@@ -430,25 +423,25 @@ TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
     const QMap<QString, QByteArray> before = filesIn(profileFolder);
     ASSERT_FALSE(before.isEmpty());
 
+    // The mouse is unplugged right after this request of the transfer: well
+    // inside both, an apply making about 80 requests and an import about 380.
+    constexpr int UnplugAfterRequest = 38;
     for (const QStringList &command :
          {QStringList{QStringLiteral("import"), QStringLiteral("--settle"), QStringLiteral("0")},
           QStringList{QStringLiteral("apply"), QStringLiteral("Shooter"), QStringLiteral("--slot"),
                       QStringLiteral("3")}}) {
+        const int requestsBefore = mouse->requestCount();
         QProcess transfer;
         QStringList arguments{QStringLiteral("--device"), QStringLiteral("sim:") + socket};
         transfer.start(QStringLiteral(ORVEXCTL_PATH), arguments + command);
         ASSERT_TRUE(transfer.waitForStarted());
-        QThread::msleep(1200);
-        QProcess::execute(
-            QStringLiteral(VIRTUAL_MOUSE_PATH),
-            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("unplug")});
+        ASSERT_TRUE(mouse->waitForRequests(requestsBefore + UnplugAfterRequest, 30000));
+        ASSERT_EQ(mouse->send({QStringLiteral("unplug")}), 0);
         ASSERT_TRUE(transfer.waitForFinished(30000));
         EXPECT_EQ(transfer.exitCode(), 1) << command.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(transfer.readAllStandardError().contains("stopped answering"));
         EXPECT_EQ(filesIn(profileFolder), before) << "no binding stored for a failed apply";
-        QProcess::execute(
-            QStringLiteral(VIRTUAL_MOUSE_PATH),
-            {QStringLiteral("send"), QStringLiteral("--socket"), socket, QStringLiteral("plug")});
+        ASSERT_EQ(mouse->send({QStringLiteral("plug")}), 0);
     }
 }
 

@@ -20,7 +20,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 using namespace orvex;
 
@@ -32,6 +34,8 @@ constexpr std::uint32_t MarkBase = 100;
 constexpr int DefaultCount = 5;
 constexpr int StartTimeoutMs = 30000;
 constexpr int MaxDelayUs = 40000;
+// Replays a run: the seed its output gave.
+constexpr char SeedVariable[] = "ORVEX_PROFILE_CRASH_SEED";
 
 // Starts the saver on `dataHome`, waits for its first save, lets it run for a
 // random moment and kills it.
@@ -93,13 +97,32 @@ void expectEveryProfileListed(const QString &dataHome, int kill)
     ProfileState::resetState();
 }
 
+// The seed given in SeedVariable, else a new one; nothing when the variable
+// holds no number.
+std::optional<quint32> randomSeed()
+{
+    if (!qEnvironmentVariableIsSet(SeedVariable))
+        return QRandomGenerator::global()->generate();
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable(SeedVariable).toUInt(&ok, 0);
+    return ok ? std::optional(seed) : std::nullopt;
+}
+
 } // namespace
 
+// The seed fixes the moments the saver is killed at, counted from its first
+// save; where the save then is still varies with the machine's load.
 TEST(ProfileCrash, KillingASaveAtAnyMomentLosesNoProfile)
 {
+    const std::optional<quint32> seed = randomSeed();
+    ASSERT_TRUE(seed) << SeedVariable << " is not a number";
+    std::printf("random seed %u; %s=%u replays it\n", *seed, SeedVariable, *seed);
+    std::fflush(stdout);
+    SCOPED_TRACE(testing::Message() << "random seed " << *seed);
+
     const QString dataHome = test::freshFolder(QStringLiteral("crash"));
     const QString folder = dataHome + QStringLiteral("/com.kelto.orvexOption/Profiles");
-    QRandomGenerator random(QRandomGenerator::global()->generate());
+    QRandomGenerator random(*seed);
     for (int kill = 0; kill < Kills; ++kill) {
         saveAndKill(dataHome, random);
         expectEveryProfileLoadable(folder, kill);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogArt.h"
 
+#include "ArtworkFolder.h"
 #include "SkinPalette.h"
 
 #include <QPainter>
@@ -73,14 +74,14 @@ QImage DialogArt::draw(const PopDialogLayout &dialog, SkinPainter::Face face)
     return picture;
 }
 
-bool DialogArt::writeAll(const QString &folder, QString *failed)
+bool DialogArt::writeAll(ArtworkFolder &folder, QString *failed)
 {
     const SkinPainter::Face faces[] = {SkinPainter::Face::Normal, SkinPainter::Face::Over,
                                        SkinPainter::Face::Down};
     for (const PopDialogLayout &dialog : PopDialogLayout::all()) {
         for (const SkinPainter::Face face : faces) {
-            const QString path = QStringLiteral("%1/%2_%3.png")
-                                     .arg(folder, dialog.name, SkinPainter::faceName(face));
+            const QString path = folder.claim(
+                QStringLiteral("%1_%2.png").arg(dialog.name, SkinPainter::faceName(face)));
             if (!draw(dialog, face).save(path, "PNG")) {
                 *failed = path;
                 return false;

@@ -9,6 +9,8 @@
 
 namespace orvex::artwork {
 
+class ArtworkFolder;
+
 // The picture dialogs: for each dialog of the table its three pictures
 // "<name>_Normal.png", "_Over.png" and "_Down.png", identical but for the
 // state of the OK and Cancel faces. Each carries its title, a sign and its
@@ -22,7 +24,7 @@ public:
     static QImage draw(const PopDialogLayout &dialog, SkinPainter::Face face);
     // Writes every dialog's pictures into `folder`; false (with the path in
     // `failed`) when one cannot be written.
-    static bool writeAll(const QString &folder, QString *failed);
+    static bool writeAll(ArtworkFolder &folder, QString *failed);
 };
 
 } // namespace orvex::artwork

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureSheetArt.h"
 
+#include "ArtworkFolder.h"
 #include "OsdArtwork.h"
 
-#include <QDir>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,11 +12,11 @@ namespace orvex::artwork {
 
 FigureSheetArt::FigureSheetArt(const QString &fontFamily) : m_fontFamily(fontFamily) {}
 
-bool FigureSheetArt::writeAll(const QString &folder, QString *failed) const
+bool FigureSheetArt::writeAll(ArtworkFolder &folder, QString *failed) const
 {
-    QDir().mkpath(folder);
     for (const osd::FigureSheet &sheet : osd::FigureSheets) {
-        const QString path = folder + QLatin1Char('/') + QLatin1String(sheet.fileName);
+        const QString path = folder.claim(QLatin1String(osd::Folder) + QLatin1Char('/') +
+                                          QLatin1String(sheet.fileName));
         if (!draw(sheet.pixelSize).save(path, "PNG")) {
             *failed = path;
             return false;

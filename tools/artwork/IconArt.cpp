@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IconArt.h"
 
+#include "ArtworkFolder.h"
 #include "SkinPainter.h"
 #include "SkinPalette.h"
 
@@ -231,7 +232,7 @@ QImage IconArt::stepIcon(const QString &kind)
     return image;
 }
 
-bool IconArt::writeAll(const QString &folder, QString *failed)
+bool IconArt::writeAll(ArtworkFolder &folder, QString *failed)
 {
     struct Picture
     {
@@ -259,7 +260,7 @@ bool IconArt::writeAll(const QString &folder, QString *failed)
          [] { return stepIcon(QStringLiteral("MouseUp")); }},
     };
     for (const Picture &picture : pictures) {
-        const QString path = folder + QLatin1Char('/') + picture.name;
+        const QString path = folder.claim(picture.name);
         const bool jpeg = picture.name.endsWith(QLatin1String(".jpg"));
         const QImage image = picture.draw();
         const bool saved = jpeg ? image.convertToFormat(QImage::Format_RGB32).save(path, "JPEG", 95)

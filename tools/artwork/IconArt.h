@@ -6,6 +6,8 @@
 
 namespace orvex::artwork {
 
+class ArtworkFolder;
+
 // The small pictures the windows name: the selection markers
 // ("selected1.png" for a lighting zone, "selected2.png" 14 × 14 for the
 // chosen mouse button), the four function-type icons "BtnFunType_D/S/T/L.png"
@@ -22,7 +24,7 @@ public:
     static QImage roundThumb();
     static QImage stepIcon(const QString &kind);
 
-    static bool writeAll(const QString &folder, QString *failed);
+    static bool writeAll(ArtworkFolder &folder, QString *failed);
 };
 
 } // namespace orvex::artwork

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoadingArt.h"
 
+#include "ArtworkFolder.h"
 #include "GifWriter.h"
 #include "SkinPainter.h"
 #include "SkinPalette.h"
@@ -66,9 +67,9 @@ QList<QImage> LoadingArt::frames()
     return all;
 }
 
-bool LoadingArt::write(const QString &folder, QString *failed)
+bool LoadingArt::write(ArtworkFolder &folder, QString *failed)
 {
-    const QString path = folder + QStringLiteral("/Loading.gif");
+    const QString path = folder.claim(QStringLiteral("Loading.gif"));
     if (GifWriter::write(path, frames(), FrameDelayMs))
         return true;
     *failed = path;

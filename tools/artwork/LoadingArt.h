@@ -7,6 +7,8 @@
 
 namespace orvex::artwork {
 
+class ArtworkFolder;
+
 // "Loading.gif", the loading overlay's animation (146 × 87): a ring of
 // segments whose red head runs round once per loop, over a dark panel whose
 // lower band is left plain for the progress line the overlay writes on it.
@@ -20,7 +22,7 @@ public:
     static constexpr int ProgressBandHeight = 22;
 
     static QList<QImage> frames();
-    static bool write(const QString &folder, QString *failed);
+    static bool write(ArtworkFolder &folder, QString *failed);
 };
 
 } // namespace orvex::artwork

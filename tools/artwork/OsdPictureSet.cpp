@@ -2,9 +2,8 @@
 #include "OsdPictureSet.h"
 
 #include "ArtworkCanvas.h"
+#include "ArtworkFolder.h"
 #include "OsdArtwork.h"
-
-#include <QDir>
 
 namespace orvex::artwork {
 
@@ -42,11 +41,11 @@ int suffixNumber(const QString &tag, const QString &prefix)
 
 OsdPictureSet::OsdPictureSet(const QString &fontFamily) : m_fontFamily(fontFamily) {}
 
-bool OsdPictureSet::writeAll(const QString &folder, QString *failed) const
+bool OsdPictureSet::writeAll(ArtworkFolder &folder, QString *failed) const
 {
-    QDir().mkpath(folder);
     for (const osd::Picture &picture : osd::Pictures) {
-        const QString path = folder + QLatin1Char('/') + QLatin1String(picture.fileName);
+        const QString path = folder.claim(QLatin1String(osd::Folder) + QLatin1Char('/') +
+                                          QLatin1String(picture.fileName));
         if (!draw(QLatin1String(picture.tag)).save(path, "PNG")) {
             *failed = path;
             return false;

@@ -6,7 +6,9 @@
 
 namespace orvex::artwork {
 
-// The on-screen display's 19 pictures (see src/daemon/OsdArtwork.h): the
+class ArtworkFolder;
+
+// The on-screen display's 19 pictures (see OsdArtwork.h): the
 // profiles, the lighting modes, the report rates, and the DPI stages with
 // the empty places the agent writes the resolution into.
 class OsdPictureSet
@@ -14,9 +16,9 @@ class OsdPictureSet
 public:
     explicit OsdPictureSet(const QString &fontFamily);
 
-    // Writes every picture into `folder`; answers false (with the file in
-    // *failed) when one cannot be written.
-    bool writeAll(const QString &folder, QString *failed) const;
+    // Writes every picture into the display's folder inside `folder`;
+    // answers false (with the file in *failed) when one cannot be written.
+    bool writeAll(ArtworkFolder &folder, QString *failed) const;
 
     // The picture of one tag; a null image for an unknown tag.
     QImage draw(const QString &tag) const;

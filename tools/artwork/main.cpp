@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvex-artwork: draws the suite's pictures at build time.
-//   orvex-artwork --resources DIR [--font FILE]
+//   orvex-artwork --resources DIR [--font FILE] [--manifest FILE [--depfile FILE]]
 // writes the on-screen display's pictures and its figure sheets into DIR/osd
 // (shipping the font file, when given, there as the figures' font) and the
 // configuration windows' shared pictures (dialogs, loading animation,
-// markers, icons, slider thumbs) into DIR.
+// markers, icons, slider thumbs) into DIR. The manifest lists every file
+// written, relative to DIR; the dependency file makes them the inputs of the
+// manifest, so that a build draws again when one is missing.
+#include "ArtworkFolder.h"
 #include "DialogArt.h"
 #include "FigureSheetArt.h"
 #include "IconArt.h"
@@ -13,7 +16,6 @@
 #include "OsdPictureSet.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -33,7 +35,7 @@ void fail(const QString &message)
 // Registers the font for drawing and copies it beside the pictures, so the
 // agent writes its figures in the same face. Answers its family name, or an
 // empty one (the default font) when no usable font was given.
-QString shipFont(const QString &fontPath, const QString &resources, bool *ok)
+QString shipFont(const QString &fontPath, orvex::artwork::ArtworkFolder &resources, bool *ok)
 {
     *ok = true;
     if (fontPath.isEmpty())
@@ -45,7 +47,7 @@ QString shipFont(const QString &fontPath, const QString &resources, bool *ok)
             QStringLiteral("%1 is not a usable font; drawing with the default font").arg(fontPath));
         return {};
     }
-    const QString target = resources + QLatin1Char('/') + QLatin1String(orvex::osd::FontFile);
+    const QString target = resources.claim(QLatin1String(orvex::osd::FontFile));
     QFile::remove(target);
     if (!QFile::copy(fontPath, target)) {
         fail(QStringLiteral("cannot write %1").arg(target));
@@ -70,7 +72,14 @@ int main(int argc, char **argv)
     const QCommandLineOption font(QStringLiteral("font"),
                                   QStringLiteral("A TrueType font for the figures."),
                                   QStringLiteral("FILE"));
-    parser.addOptions({resources, font});
+    const QCommandLineOption manifest(
+        QStringLiteral("manifest"),
+        QStringLiteral("Where to list the files written, one per line."), QStringLiteral("FILE"));
+    const QCommandLineOption depfile(
+        QStringLiteral("depfile"),
+        QStringLiteral("Where to write a make rule: the manifest depends on the files written."),
+        QStringLiteral("FILE"));
+    parser.addOptions({resources, font, manifest, depfile});
     parser.addHelpOption();
     parser.process(app);
     if (!parser.isSet(resources)) {
@@ -78,19 +87,34 @@ int main(int argc, char **argv)
         return ExitFailure;
     }
 
-    const QString folder = parser.value(resources);
-    const QString pictures = folder + QLatin1Char('/') + QLatin1String(orvex::osd::Folder);
-    QDir().mkpath(pictures);
+    if (parser.isSet(depfile) && !parser.isSet(manifest)) {
+        fail(QStringLiteral("--depfile needs --manifest, the file it names the inputs of"));
+        return ExitFailure;
+    }
+
+    using namespace orvex::artwork;
+    ArtworkFolder folder(parser.value(resources));
     bool fontShipped = false;
     const QString family = shipFont(parser.value(font), folder, &fontShipped);
     QString failed;
-    using namespace orvex::artwork;
-    if (!OsdPictureSet(family).writeAll(pictures, &failed) ||
-        !FigureSheetArt(family).writeAll(pictures, &failed) ||
+    if (!OsdPictureSet(family).writeAll(folder, &failed) ||
+        !FigureSheetArt(family).writeAll(folder, &failed) ||
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
-    return fontShipped ? 0 : ExitFailure;
+    if (!fontShipped)
+        return ExitFailure;
+    // Written last: a build that sees the manifest sees every file it lists.
+    if (parser.isSet(depfile) &&
+        !folder.writeDependencies(parser.value(depfile), parser.value(manifest))) {
+        fail(QStringLiteral("cannot write %1").arg(parser.value(depfile)));
+        return ExitFailure;
+    }
+    if (parser.isSet(manifest) && !folder.writeManifest(parser.value(manifest))) {
+        fail(QStringLiteral("cannot write %1").arg(parser.value(manifest)));
+        return ExitFailure;
+    }
+    return 0;
 }

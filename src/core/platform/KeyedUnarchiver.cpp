@@ -3,6 +3,7 @@
 
 #include "platform/KeyedArchiver.h"
 #include "platform/PropertyListLimits.h"
+#include "platform/PropertyListParser.h"
 
 #include <plist/plist.h>
 
@@ -111,8 +112,7 @@ std::optional<KeyedUnarchiver> KeyedUnarchiver::rootObjectOfData(const QByteArra
         return std::nullopt;
     if (!PropertyListLimits::isWithinLimits(data))
         return std::nullopt;
-    plist_t parsed = nullptr;
-    plist_from_memory(data.constData(), std::uint32_t(data.size()), &parsed);
+    plist_t parsed = PropertyListParser::fromMemory(data);
     auto archive = std::make_shared<Archive>();
     archive->root.reset(parsed);
     if (!isType(parsed, PLIST_DICT))

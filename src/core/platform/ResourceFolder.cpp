@@ -15,8 +15,9 @@ namespace {
 QMutex overrideMutex;
 QString overridePath;
 
-// The marker that tells a resource folder from any other share/orvex.
-constexpr char MarkerFile[] = "resources.stamp";
+// What tells a resource folder from any other share/orvex: the catalogue,
+// which every program reads and every resource folder holds.
+constexpr char MarkerFile[] = "MenuInfo.xml";
 
 QStringList candidates()
 {

@@ -62,6 +62,10 @@ bool VirtualMouseProcess::start()
 
 bool VirtualMouseProcess::stop(int signalNumber)
 {
+    // A process that is not running has the id 0, which kill() takes as the
+    // test's own process group.
+    if (m_process.state() != QProcess::Running)
+        return false;
     ::kill(pid_t(m_process.processId()), signalNumber);
     return m_process.waitForFinished(StopTimeoutMs) &&
            m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
@@ -111,6 +115,26 @@ QStringList VirtualMouseProcess::traceLines() const
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+int VirtualMouseProcess::requestCount() const
+{
+    QFile file(tracePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray trace = file.readAll();
+    return int(trace.count(" SET "));
+}
+
+bool VirtualMouseProcess::waitForRequests(int count, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (requestCount() < count) {
+        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            return false;
+        QThread::msleep(PollIntervalMs);
+    }
+    return true;
 }
 
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs)

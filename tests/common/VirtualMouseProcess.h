@@ -13,7 +13,8 @@
 namespace orvex::test {
 
 // The built orvex-virtual-mouse serving in a folder of its own: socket,
-// memory file and trace file live there.
+// memory file and trace file live there. Every test program that runs the
+// virtual mouse as a program starts it through this class.
 class VirtualMouseProcess
 {
 public:
@@ -23,6 +24,7 @@ public:
     // Starts `serve` and waits until the socket accepts connections.
     bool start();
     // Sends `signalNumber` and waits for the end; true for a clean exit 0.
+    // False, with no signal sent, when it is not running.
     bool stop(int signalNumber);
     // Ends it without giving it a chance to save anything.
     void kill();
@@ -36,6 +38,11 @@ public:
     void runAs(uid_t uid) { m_uid = uid; }
     // The trace as written so far, one entry per line.
     QStringList traceLines() const;
+    // The requests (SET lines) in the trace so far.
+    int requestCount() const;
+    // Waits until the trace holds `count` requests, so that a test can act
+    // at a given point of a transfer another process makes.
+    bool waitForRequests(int count, int timeoutMs);
 
     QString socketPath;
     QString memoryPath;
