@@ -1,46 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CtlInvocation.h"
 
+#include "CommandTable.h"
+
 namespace orvex::ctl {
-
-QString CtlInvocation::usage()
-{
-    return QStringLiteral(
-        "usage: orvexctl [--device SELECTOR] [--json] COMMAND [ARGS]\n"
-        "\n"
-        "Commands:\n"
-        "  info                 the mouse, its active onboard profile and the profile names\n"
-        "  read ADDR            print the byte at ADDR of the mouse's memory as 0xNN\n"
-        "  write ADDR VALUE     write VALUE at ADDR (applied by the next reload)\n"
-        "  select SLOT          make onboard profile SLOT (0..4) the active one\n"
-        "  reload               apply written memory\n"
-        "  reset                restart the mouse's firmware\n"
-        "  dump [--slot N]      the onboard profiles: buttons, lighting, DPI, rate, lift-off\n"
-        "  show-file FILE.pro   decode a profile file without touching the mouse\n"
-        "  profiles             the stored profiles, their identifiers and onboard slots\n"
-        "  import [--settle MS] read the five onboard profiles into the stored profiles\n"
-        "  apply NAME|FILE.pro --slot N\n"
-        "                       bind a stored profile (or a profile file) to slot N and write it\n"
-        "  export NAME FILE.pro write a stored profile to a file\n"
-        "  import-file FILE.pro add a profile file to the stored profiles\n"
-        "\n"
-        "Exit status: 0 done, 1 no mouse, it stopped answering, or the profile folder could\n"
-        "not be written, 2 wrong command line, 3 missing or unreadable profile file, 4 a\n"
-        "stored profile already has that name.\n"
-        "Numbers are decimal or 0x hexadecimal. SELECTOR is hid (the USB mouse, default),\n"
-        "sim (the virtual mouse) or sim:PATH (the virtual mouse at the socket PATH); the\n"
-        "environment variable ORVEX_DEVICE gives it when --device is not used.\n");
-}
-
-bool CtlInvocation::changesProfilesOrMouse() const
-{
-    for (const char *name :
-         {"write", "select", "reload", "reset", "import", "apply", "import-file"}) {
-        if (command == QLatin1String(name))
-            return true;
-    }
-    return false;
-}
 
 std::optional<int> CtlInvocation::number(const QString &text, int minimum, int maximum)
 {
@@ -50,6 +13,39 @@ std::optional<int> CtlInvocation::number(const QString &text, int minimum, int m
     if (!ok || (hex && text.size() == 2) || value < minimum || value > maximum)
         return std::nullopt;
     return value;
+}
+
+QString CtlInvocation::range(int minimum, int maximum)
+{
+    return QStringLiteral("%1..%2").arg(minimum).arg(maximum);
+}
+
+QList<std::optional<QString>> CtlInvocation::optionValues(const QString &name) const
+{
+    QList<std::optional<QString>> values;
+    for (const Option &option : options) {
+        if (option.name == name)
+            values << option.value;
+    }
+    return values;
+}
+
+// Each of the options takes the argument after it as its value, whatever it
+// looks like, so a value is never mistaken for an option or an argument.
+void CtlInvocation::splitOptions(const QStringList &names)
+{
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (!names.contains(arguments[i])) {
+            rest << arguments[i];
+            continue;
+        }
+        Option option{arguments[i], std::nullopt};
+        if (i + 1 < arguments.size())
+            option.value = arguments[++i];
+        options << option;
+    }
+    arguments = rest;
 }
 
 std::optional<CtlInvocation> CtlInvocation::parse(const QStringList &arguments, QString *error)
@@ -87,6 +83,8 @@ std::optional<CtlInvocation> CtlInvocation::parse(const QStringList &arguments, 
         *error = QStringLiteral("no command given (try orvexctl --help)");
         return std::nullopt;
     }
+    if (const CtlCommand *command = CommandTable::find(invocation.command))
+        invocation.splitOptions(command->options());
     return invocation;
 }
 

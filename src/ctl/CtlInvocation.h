@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "device/MemoryMap.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,24 +21,46 @@ enum ExitStatus
     ExitImportNameTaken = 4,  // import-file: a stored profile has that name
 };
 
-// One parsed command line: `orvexctl [--device SELECTOR] [--json] COMMAND [ARGS...]`.
+// One parsed command line:
+// `orvexctl [--device SELECTOR] [--json] COMMAND [ARGS...]`. --json may also
+// follow the command; the options a command takes (those in its syntax in
+// CommandTable, such as --slot N) are split off its arguments here, and the
+// command decides what their values mean.
 struct CtlInvocation
 {
+    // One occurrence of a command's option. An option that ends the command
+    // line has no value.
+    struct Option
+    {
+        QString name;
+        std::optional<QString> value;
+    };
+
     QString device; // empty: ORVEX_DEVICE or the default
     bool json = false;
     QString command;
-    QStringList arguments;
+    QStringList arguments; // the command's arguments without its options
+    QList<Option> options; // in the order given
 
     // Parses argv (without the program name). On failure answers nothing and
     // sets *error to a one-line message.
     static std::optional<CtlInvocation> parse(const QStringList &arguments, QString *error);
-    static QString usage();
-    // Whether the command may change the stored profiles or the mouse, after
-    // which a running agent reloads what it knows of them.
-    bool changesProfilesOrMouse() const;
+
+    // The values given to option `name`, in order.
+    QList<std::optional<QString>> optionValues(const QString &name) const;
 
     // A number in decimal or 0x hexadecimal within [minimum, maximum].
     static std::optional<int> number(const QString &text, int minimum, int maximum);
+    // "MINIMUM..MAXIMUM", as messages and the usage give a range.
+    static QString range(int minimum, int maximum);
+
+    // The onboard profile slots the commands take.
+    static constexpr int FirstSlot = 0;
+    static constexpr int LastSlot = fwmem::ProfileCount - 1;
+    static QString slotRange() { return range(FirstSlot, LastSlot); }
+
+private:
+    void splitOptions(const QStringList &names);
 };
 
 } // namespace orvex::ctl

@@ -25,22 +25,6 @@ QString hexByte(int value)
 }
 } // namespace
 
-int DeviceCommands::run(const CtlInvocation &invocation)
-{
-    using Handler = int (DeviceCommands::*)(const CtlInvocation &);
-    const std::pair<const char *, Handler> commands[] = {
-        {"info", &DeviceCommands::info},     {"read", &DeviceCommands::read},
-        {"write", &DeviceCommands::write},   {"select", &DeviceCommands::select},
-        {"reload", &DeviceCommands::reload}, {"reset", &DeviceCommands::reset},
-    };
-    for (const auto &[name, handler] : commands) {
-        if (invocation.command == QLatin1String(name))
-            return (this->*handler)(invocation);
-    }
-    m_err << "orvexctl: unknown command '" << invocation.command << "' (try orvexctl --help)\n";
-    return ExitUsageError;
-}
-
 bool DeviceCommands::expectArguments(const CtlInvocation &invocation, int count)
 {
     if (invocation.arguments.size() == count)
@@ -56,8 +40,8 @@ std::optional<int> DeviceCommands::argument(const CtlInvocation &invocation, int
     const QString &text = invocation.arguments[index];
     const auto value = CtlInvocation::number(text, minimum, maximum);
     if (!value)
-        m_err << "orvexctl: " << what << " '" << text << "' is not a number in " << minimum << ".."
-              << maximum << '\n';
+        m_err << "orvexctl: " << what << " '" << text << "' is not a number in "
+              << CtlInvocation::range(minimum, maximum) << '\n';
     return value;
 }
 

@@ -7,16 +7,13 @@
 
 namespace orvex::ctl {
 
-// The commands of orvexctl that talk to the mouse. Results go to `out`,
-// one-line errors to `err`; run() answers the exit status.
+// The commands of orvexctl that talk to the mouse byte by byte. Results go
+// to `out`, one-line errors to `err`; each command answers the exit status.
 class DeviceCommands
 {
 public:
     DeviceCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
-    int run(const CtlInvocation &invocation);
-
-private:
     int info(const CtlInvocation &invocation);
     int read(const CtlInvocation &invocation);
     int write(const CtlInvocation &invocation);
@@ -24,6 +21,7 @@ private:
     int reload(const CtlInvocation &invocation);
     int reset(const CtlInvocation &invocation);
 
+private:
     bool expectArguments(const CtlInvocation &invocation, int count);
     std::optional<int> argument(const CtlInvocation &invocation, int index, int minimum,
                                 int maximum, const char *what);

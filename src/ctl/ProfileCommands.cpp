@@ -23,48 +23,34 @@ constexpr int AllSlots = -1;
 const QString SlotOption = QStringLiteral("--slot");
 } // namespace
 
-bool ProfileCommands::handles(const QString &command)
-{
-    return command == QLatin1String("dump") || command == QLatin1String("show-file");
-}
-
-int ProfileCommands::run(const CtlInvocation &invocation)
+ProfileCommands::ProfileCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err)
 {
     Catalogue::initMenuList();
-    if (invocation.command == QLatin1String("dump"))
-        return dump(invocation);
-    return showFile(invocation);
 }
 
-std::optional<int> ProfileCommands::slotOption(const CtlInvocation &invocation, QStringList *rest)
+// Every --slot given must name a slot; the last one counts.
+std::optional<int> ProfileCommands::slotOption(const CtlInvocation &invocation)
 {
     int slot = AllSlots;
-    for (qsizetype i = 0; i < invocation.arguments.size(); ++i) {
-        const QString &argument = invocation.arguments[i];
-        if (argument != SlotOption) {
-            *rest << argument;
-            continue;
-        }
-        const auto value = i + 1 < invocation.arguments.size()
-                               ? CtlInvocation::number(invocation.arguments[i + 1], 0, 4)
-                               : std::nullopt;
+    for (const std::optional<QString> &text : invocation.optionValues(SlotOption)) {
+        const auto value =
+            text ? CtlInvocation::number(*text, CtlInvocation::FirstSlot, CtlInvocation::LastSlot)
+                 : std::nullopt;
         if (!value) {
-            m_err << "orvexctl: --slot needs a slot number 0..4\n";
+            m_err << "orvexctl: --slot needs a slot number " << CtlInvocation::slotRange() << '\n';
             return std::nullopt;
         }
         slot = *value;
-        ++i;
     }
     return slot;
 }
 
 int ProfileCommands::dump(const CtlInvocation &invocation)
 {
-    QStringList rest;
-    const auto slot = slotOption(invocation, &rest);
+    const auto slot = slotOption(invocation);
     if (!slot)
         return ExitUsageError;
-    if (!rest.isEmpty()) {
+    if (!invocation.arguments.isEmpty()) {
         m_err << "orvexctl: dump takes only --slot N (try orvexctl --help)\n";
         return ExitUsageError;
     }

@@ -8,19 +8,19 @@
 namespace orvex::ctl {
 
 // The commands of orvexctl that show whole profiles: the mouse's onboard
-// profiles (dump) and profile files (show-file).
+// profiles (dump) and profile files (show-file). Results go to `out`,
+// one-line errors to `err`; each command answers the exit status.
 class ProfileCommands
 {
 public:
-    ProfileCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+    // Loads the catalogue, which names the buttons' functions.
+    ProfileCommands(QTextStream &out, QTextStream &err);
 
-    static bool handles(const QString &command);
-    int run(const CtlInvocation &invocation);
-
-private:
     int dump(const CtlInvocation &invocation);
     int showFile(const CtlInvocation &invocation);
-    std::optional<int> slotOption(const CtlInvocation &invocation, QStringList *rest);
+
+private:
+    std::optional<int> slotOption(const CtlInvocation &invocation);
 
     QTextStream &m_out;
     QTextStream &m_err;

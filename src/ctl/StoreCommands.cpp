@@ -56,40 +56,25 @@ bool sameSettings(const ProfileValue &a, const ProfileValue &b)
 
 } // namespace
 
-bool StoreCommands::handles(const QString &command)
-{
-    for (const char *name : {"profiles", "import", "apply", "export", "import-file"}) {
-        if (command == QLatin1String(name))
-            return true;
-    }
-    return false;
-}
-
-int StoreCommands::run(const CtlInvocation &invocation)
+StoreCommands::StoreCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err)
 {
     Catalogue::initMenuList();
-    if (invocation.command == QLatin1String("profiles"))
-        return profiles(invocation);
-    if (invocation.command == QLatin1String("import"))
-        return import(invocation);
-    if (invocation.command == QLatin1String("apply"))
-        return apply(invocation);
-    if (invocation.command == QLatin1String("export"))
-        return exportFile(invocation);
-    return importFile(invocation);
 }
 
-bool StoreCommands::takeOption(QStringList &arguments, const QString &name, QString *value)
+bool StoreCommands::singleOption(const CtlInvocation &invocation, const QString &name,
+                                 QString *value, bool *repeated)
 {
-    const qsizetype at = arguments.indexOf(name);
-    if (at < 0)
+    const QList<std::optional<QString>> values = invocation.optionValues(name);
+    *repeated = values.size() > 1;
+    if (values.isEmpty())
         return true;
-    if (at + 1 >= arguments.size()) {
+    // Only an option that ends the command line lacks its value, so a first
+    // one without a value is the only one.
+    if (!values.first()) {
         m_err << "orvexctl: " << name << " needs a value\n";
         return false;
     }
-    *value = arguments[at + 1];
-    arguments.remove(at, 2);
+    *value = *values.first();
     return true;
 }
 
@@ -130,15 +115,16 @@ int StoreCommands::profiles(const CtlInvocation &invocation)
 
 int StoreCommands::import(const CtlInvocation &invocation)
 {
-    QStringList arguments = invocation.arguments;
     QString settle;
-    if (!takeOption(arguments, QStringLiteral("--settle"), &settle))
+    bool repeated = false;
+    if (!singleOption(invocation, QStringLiteral("--settle"), &settle, &repeated))
         return ExitUsageError;
     const auto settleMs = settle.isEmpty()
                               ? std::optional<int>(int(DeviceTransfer::settlePause().count()))
                               : CtlInvocation::number(settle, 0, MaxSettleMs);
-    if (!settleMs || !arguments.isEmpty()) {
-        m_err << "orvexctl: import takes only --settle MS (0.." << MaxSettleMs << ")\n";
+    if (!settleMs || repeated || !invocation.arguments.isEmpty()) {
+        m_err << "orvexctl: import takes only --settle MS (" << CtlInvocation::range(0, MaxSettleMs)
+              << ")\n";
         return ExitUsageError;
     }
     if (const int status = DeviceConnection::open(invocation, m_err))
@@ -171,17 +157,19 @@ int StoreCommands::import(const CtlInvocation &invocation)
 
 int StoreCommands::apply(const CtlInvocation &invocation)
 {
-    QStringList arguments = invocation.arguments;
     QString slotText;
-    if (!takeOption(arguments, QStringLiteral("--slot"), &slotText))
+    bool repeated = false;
+    if (!singleOption(invocation, QStringLiteral("--slot"), &slotText, &repeated))
         return ExitUsageError;
-    const auto slot = CtlInvocation::number(slotText, 0, fwmem::ProfileCount - 1);
-    if (!slot || arguments.size() != 1) {
-        m_err << "orvexctl: apply takes NAME or FILE.pro and --slot N (0..4)\n";
+    const auto slot =
+        CtlInvocation::number(slotText, CtlInvocation::FirstSlot, CtlInvocation::LastSlot);
+    if (!slot || repeated || invocation.arguments.size() != 1) {
+        m_err << "orvexctl: apply takes NAME or FILE.pro and --slot N ("
+              << CtlInvocation::slotRange() << ")\n";
         return ExitUsageError;
     }
     int unresolved = ExitOk;
-    const ProfileValuePtr profile = profileToApply(arguments[0], *slot, &unresolved);
+    const ProfileValuePtr profile = profileToApply(invocation.arguments[0], *slot, &unresolved);
     if (!profile)
         return unresolved;
     if (const int status = DeviceConnection::open(invocation, m_err))

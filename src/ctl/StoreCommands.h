@@ -12,22 +12,21 @@ namespace orvex::ctl {
 
 // The commands of orvexctl over the stored profiles: list them, import the
 // mouse's onboard profiles into them, write one to the mouse, export and
-// import profile files.
+// import profile files. Results go to `out`, one-line errors to `err`; each
+// command answers the exit status.
 class StoreCommands
 {
 public:
-    StoreCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+    // Loads the catalogue, which the profiles' buttons refer to.
+    StoreCommands(QTextStream &out, QTextStream &err);
 
-    static bool handles(const QString &command);
-    int run(const CtlInvocation &invocation);
-
-private:
     int profiles(const CtlInvocation &invocation);
     int import(const CtlInvocation &invocation);
     int apply(const CtlInvocation &invocation);
     int exportFile(const CtlInvocation &invocation);
     int importFile(const CtlInvocation &invocation);
 
+private:
     // The profile `apply` writes for its NAME or FILE.pro argument; nothing,
     // with *status set and the reason printed, when there is none.
     ProfileValuePtr profileToApply(const QString &source, int slot, int *status);
@@ -35,8 +34,11 @@ private:
     void printRefusedLaunchers(const QString &command,
                                const QList<LauncherScreen::Refusal> &refused);
 
-    // Splits "--NAME VALUE" options off the arguments.
-    bool takeOption(QStringList &arguments, const QString &name, QString *value);
+    // The value of an option the command takes once; empty when it is not
+    // given. False, after a message, when it ends the command line without
+    // one. A second occurrence sets *repeated, which the command refuses.
+    bool singleOption(const CtlInvocation &invocation, const QString &name, QString *value,
+                      bool *repeated);
 
     QTextStream &m_out;
     QTextStream &m_err;

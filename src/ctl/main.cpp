@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CtlInvocation.h"
-#include "DeviceCommands.h"
-#include "ProfileCommands.h"
-#include "StoreCommands.h"
+#include "CommandTable.h"
 
 #include "messaging/AgentMessaging.h"
 #include "messaging/DistributedNotifications.h"
@@ -13,19 +10,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-
-namespace {
-
-int run(const orvex::ctl::CtlInvocation &invocation, QTextStream &out, QTextStream &err)
-{
-    if (orvex::ctl::ProfileCommands::handles(invocation.command))
-        return orvex::ctl::ProfileCommands(out, err).run(invocation);
-    if (orvex::ctl::StoreCommands::handles(invocation.command))
-        return orvex::ctl::StoreCommands(out, err).run(invocation);
-    return orvex::ctl::DeviceCommands(out, err).run(invocation);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -41,12 +25,17 @@ int main(int argc, char **argv)
         return orvex::ctl::ExitUsageError;
     }
     if (invocation->command == QLatin1String("help")) {
-        out << orvex::ctl::CtlInvocation::usage();
+        out << orvex::ctl::CommandTable::usage();
         return orvex::ctl::ExitOk;
     }
-    const int status = run(*invocation, out, err);
+    const orvex::ctl::CtlCommand *command = orvex::ctl::CommandTable::find(invocation->command);
+    if (!command) {
+        err << "orvexctl: unknown command '" << invocation->command << "' (try orvexctl --help)\n";
+        return orvex::ctl::ExitUsageError;
+    }
+    const int status = command->handler(*invocation, out, err);
     // The agent keeps the slot bindings and launcher buttons in memory.
-    if (status == orvex::ctl::ExitOk && invocation->changesProfilesOrMouse()) {
+    if (status == orvex::ctl::ExitOk && command->changesProfilesOrMouse) {
         orvex::AgentMessaging::sendMessageToDaemon(orvex::notify::ReloadProfiles);
         orvex::DistributedNotifications::flush();
     }

@@ -8,9 +8,14 @@
 #include <QString>
 #include <QStringView>
 
+#include "platform/DebugLogFile.h"
 #include "platform/KeyedArchivable.h"
 #include "platform/KeyedUnarchiver.h"
+#include "platform/LanguageCode.h"
 #include "platform/SmallFiles.h"
+#include "platform/TextValues.h"
+#include "platform/WexLogger.h"
+#include "platform/XmlDocuments.h"
 
 #include <memory>
 
@@ -18,84 +23,78 @@ namespace orvex {
 
 // The framework services the catalogue, the tooltips and the pages call by
 // name: logging set-up, folders, seeding user files from the shipped
-// resources, XML loading and attribute helpers, the number readers and the
-// system language. None of them raises; failures answer false, 0, an empty
-// document or a null string, and are logged where a person would look.
+// resources, XML loading and attribute helpers, the number readers, the
+// system language and object archiving. Each is a one-line forward to the
+// class that does the work, so a program links only the services it calls
+// (the agent, which reads no XML and no archives, loads neither library).
+// None of them raises; failures answer false, 0, an empty document or a null
+// string, and are logged where a person would look.
 class WexAction
 {
 public:
-    // Files larger than this are refused by the readers below. A catalogue of
-    // 100 macros as long as the mouse can hold is about 700 KiB and the
-    // shipped tooltips 150 KiB; the document tree takes some 60 times the
-    // file's size in memory, so the limit also bounds that.
-    static constexpr qint64 MaxDocumentSize = 2 * 1024 * 1024;
-    // Element nesting the XML readers accept. Our documents nest four deep;
-    // the DOM builder slows down with the square of the depth, so a deeply
-    // nested file would otherwise stall the program for hours.
-    static constexpr int MaxDocumentDepth = 64;
+    // Logging (WexLogger.h, DebugLogFile.h).
+    static void setLoggerTempLevel() { WexLogger::applyEnvironment(); }
+    static void setLoggerHasFile(bool hasFile) { DebugLogFile::setEnabled(hasFile); }
+    static constexpr const auto &DebugLogName = DebugLogFile::FileName;
+    static constexpr qint64 MaxDebugLogSize = DebugLogFile::MaxSize;
 
-    // The log level of this run: ORVEX_LOG_LEVEL when set, else the default.
-    static void setLoggerTempLevel();
-    // Debug lines go to DebugLogName in the user data folder as well (YES)
-    // or no longer (NO). A log left over larger than MaxDebugLogSize is moved
-    // aside first, so the file never grows without bound across runs.
-    static void setLoggerHasFile(bool hasFile);
-    static constexpr char DebugLogName[] = "debug.log";
-    static constexpr qint64 MaxDebugLogSize = 1024 * 1024;
-
-    // The file services (SmallFiles.h) under the names the design calls.
+    // Files (SmallFiles.h).
     static bool creatDirectoryPro(const QString &path) { return SmallFiles::createFolder(path); }
     static constexpr qint64 MaxResourceSize = SmallFiles::MaxResourceSize;
     static bool checkAddCopyFileFromResourceWithPath(const QString &folder, const QString &fileName)
     {
         return SmallFiles::seedFromResource(folder, fileName);
     }
+    static bool readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents)
+    {
+        return SmallFiles::read(path, maxSize, contents);
+    }
+    static bool writeFileAtomically(const QString &path, const QByteArray &contents)
+    {
+        return SmallFiles::writeAtomically(path, contents);
+    }
 
-    // The XML document in the file; an empty (null) document when the file is
-    // absent, unreadable, larger than MaxDocumentSize, nested deeper than
-    // MaxDocumentDepth or not well-formed.
-    static QDomDocument loadXmlFromPath(const QString &path);
-    static QDomDocument loadXmlFromData(const QByteArray &data);
+    // XML documents (XmlDocuments.h).
+    static constexpr qint64 MaxDocumentSize = XmlDocuments::MaxDocumentSize;
+    static constexpr int MaxDocumentDepth = XmlDocuments::MaxDocumentDepth;
+    static QDomDocument loadXmlFromPath(const QString &path)
+    {
+        return XmlDocuments::loadFromPath(path);
+    }
+    static QDomDocument loadXmlFromData(const QByteArray &data)
+    {
+        return XmlDocuments::loadFromData(data);
+    }
+    static QByteArray xmlUtf8Bytes(QDomDocument &document, int indent)
+    {
+        return XmlDocuments::utf8Bytes(document, indent);
+    }
+    static QString getNodeAtrValue(const QDomElement &node, const QString &name)
+    {
+        return XmlDocuments::attribute(node, name);
+    }
+    static QString getNodeValue(const QDomElement &node, const QString &nodeName)
+    {
+        return XmlDocuments::childText(node, nodeName);
+    }
+    static QString xmlSafeText(const QString &text) { return XmlDocuments::safeText(text); }
 
-    // The document as UTF-8 text, pretty-printed with `indent` spaces. An XML
-    // declaration naming another encoding is rewritten to name UTF-8, the
-    // encoding the text is in, so the file reads back as it was written.
-    static QByteArray xmlUtf8Bytes(QDomDocument &document, int indent);
+    // Numbers and strings in text (TextValues.h).
+    static int getIntValue(QStringView text) { return TextValues::decimal(text); }
+    static int getIntValueByHex(QStringView text) { return TextValues::firstHex(text); }
+    static QList<int> getIntListByHex(QStringView text) { return TextValues::hexList(text); }
+    static QString getNonullStr(const QString &text) { return TextValues::nonNull(text); }
 
-    // The attribute `name` of `node`; a null string when absent.
-    static QString getNodeAtrValue(const QDomElement &node, const QString &name);
-    // The text of the first child element named `nodeName`; null when none.
-    static QString getNodeValue(const QDomElement &node, const QString &nodeName);
+    // The system language (LanguageCode.h).
+    static QString getSysLanName() { return LanguageCode::ofSystem(); }
+    static QString languageCodeOfLocale(QStringView locale)
+    {
+        return LanguageCode::ofLocale(locale);
+    }
 
-    // Decimal reader: the leading integer of `text` (white space and a sign
-    // allowed before it). No digits, or a value outside int32, reads as 0.
-    static int getIntValue(QStringView text);
-    // Hexadecimal reader: the first number of a comma-separated list such as
-    // "0x01,0x10,0xff" (the "0x" prefix is optional). A number without hex
-    // digits, or above 0x7FFFFFFF, reads as 0.
-    static int getIntValueByHex(QStringView text);
-    // Every number of such a list, each read as above.
-    static QList<int> getIntListByHex(QStringView text);
-
-    // `text` with every character XML 1.0 cannot carry (control characters
-    // other than tab, line feed and carriage return, lone surrogates, U+FFFE
-    // and U+FFFF) replaced by U+FFFD, so a document written with it parses.
-    static QString xmlSafeText(const QString &text);
-
-    // `text`, or the empty string for a null one.
-    static QString getNonullStr(const QString &text);
-
-    // The user's language as a code such as "en", "de", "pt-BR", "zh-Hans" or
-    // "zh-Hant", from LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG
-    // in that order; null when none is set or the locale is "C"/"POSIX", in
-    // which case LANGUAGE is ignored as well (the gettext rule).
-    static QString getSysLanName();
-    // The code of one locale name ("pt_BR.UTF-8" gives "pt-BR", "de_AT@euro"
-    // gives "de"); null for "C", "POSIX" or an empty name.
-    static QString languageCodeOfLocale(QStringView locale);
-
-    // Object archiving for exported files (.mac): the keyed archive of
-    // `object` written atomically to `path` as a binary property list.
+    // Object archiving for exported files (.mac, KeyedArchiver.h): the keyed
+    // archive of `object` written atomically to `path` as a binary property
+    // list.
     static bool SaveObject(const KeyedArchivable &object, const QString &path);
     // The object archived in the file at `path`, made by Class::initWithCoder;
     // null when the file is missing, larger than MaxArchiveSize, not a keyed
@@ -110,15 +109,6 @@ public:
     }
     // A macro of the editor's 40 steps takes about 2 KiB.
     static constexpr qint64 MaxArchiveSize = 4 * 1024 * 1024;
-
-    static bool readSmallFile(const QString &path, qint64 maxSize, QByteArray *contents)
-    {
-        return SmallFiles::read(path, maxSize, contents);
-    }
-    static bool writeFileAtomically(const QString &path, const QByteArray &contents)
-    {
-        return SmallFiles::writeAtomically(path, contents);
-    }
 };
 
 } // namespace orvex
