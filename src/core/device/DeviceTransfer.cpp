@@ -9,7 +9,6 @@
 #include "device/SettingsTransfer.h"
 #include "device/TransferProgress.h"
 #include "device/TransferState.h"
-#include "device/WriteBatch.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/LoadingOverlayHook.h"
 #include "platform/WexLogger.h"
@@ -133,10 +132,9 @@ bool DeviceTransfer::applyFWData()
     TransferProgress::begin(
         QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
         OnboardProfile::readStepsEstimate() + name.size());
-    WriteBatch batch;
-    const bool sent = batch.commit(
-        ButtonTransfer::setBtnInfoToDevice() && SettingsTransfer::setColorToDevice() &&
-        SettingsTransfer::setSettingToDev() && SettingsTransfer::setFWProfileName(name));
+    const bool sent =
+        OnboardProfile{TransferState::currSetProfileID, name, TransferState::currSetProfile}
+            .write();
     TransferProgress::end();
     if (!sent)
         ORVEX_WARNING(
@@ -151,14 +149,13 @@ bool DeviceTransfer::importSlot(int slot)
 {
     ProfieController *profiles = controller();
     profiles->setCurrFWProfileIndex(slot);
-    TransferState::currSetProfileID = slot;
-    const std::optional<QString> name = SettingsTransfer::readFWProfileName();
+    const std::optional<QString> name = SettingsTransfer::readName(slot);
     if (!name)
         return false;
     ProfileValuePtr profile;
     if (name->isEmpty()) {
         profile = profiles->addProfile();
-        if (!DeviceLink::finishWrites(SettingsTransfer::setFWProfileName(profile->name())))
+        if (!DeviceLink::finishWrites(SettingsTransfer::writeName(slot, profile->name())))
             return false;
     } else {
         profile = storedProfileNamed(*name, slot);
@@ -166,11 +163,11 @@ bool DeviceTransfer::importSlot(int slot)
             profile = profiles->addProfileByName(*name, nullptr);
     }
     profiles->setProfileToFWPro(profile->profileId());
-    TransferState::currSetProfile = ProfileState::selProfile;
-    if (!ButtonTransfer::getBtnInfoFromDevice() || !SettingsTransfer::getColorFromDevice() ||
-        !SettingsTransfer::getSettingFromDev())
+    const std::optional<ORVEX_PROFILE> read =
+        OnboardProfile::readRecord(slot, ProfileState::selProfile);
+    if (!read)
         return false;
-    ProfileState::selProfile = TransferState::currSetProfile;
+    ProfileState::selProfile = *read;
     profiles->saveSelProfileToData();
     return true;
 }
