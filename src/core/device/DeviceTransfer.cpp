@@ -11,6 +11,7 @@
 #include "device/TransferState.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/LoadingOverlayHook.h"
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
 #include "profile/ProfileState.h"
@@ -27,7 +28,8 @@ namespace {
 constexpr int ButtonTransferEnd = 0;
 constexpr int DeviceTransferEnd = 1;
 
-std::atomic<long long> settleMs{5000};
+constexpr long long DefaultSettleMs = 5000;
+std::atomic<long long> settleMs{DefaultSettleMs};
 
 ProfieController *controller()
 {
@@ -73,6 +75,8 @@ ProfileValuePtr storedProfileNamed(const QString &nameOnMouse, int slot)
     return nullptr;
 }
 
+const bool registeredReset = ProcessState::add("DeviceTransfer", &DeviceTransfer::resetState);
+
 } // namespace
 
 void DeviceTransfer::setSettlePause(std::chrono::milliseconds pause)
@@ -83,6 +87,11 @@ void DeviceTransfer::setSettlePause(std::chrono::milliseconds pause)
 std::chrono::milliseconds DeviceTransfer::settlePause()
 {
     return std::chrono::milliseconds(settleMs.load());
+}
+
+void DeviceTransfer::resetState()
+{
+    settleMs = DefaultSettleMs;
 }
 
 void DeviceTransfer::takeWorkingRecord()

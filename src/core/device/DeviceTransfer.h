@@ -53,6 +53,8 @@ public:
     // just plugged in time to settle (5 s unless set).
     static void setSettlePause(std::chrono::milliseconds pause);
     static std::chrono::milliseconds settlePause();
+    // The settle pause back to 5 s.
+    static void resetState();
 
 private:
     static void takeWorkingRecord();
