@@ -2,8 +2,15 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "device/ButtonTransfer.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceTransfer.h"
 #include "device/MemoryMap.h"
+#include "device/SettingsTransfer.h"
+#include "device/TransferState.h"
+#include "messaging/AgentMessaging.h"
+#include "messaging/LoadingOverlayHook.h"
+#include "platform/ProcessState.h"
 #include "platform/UserDataFolder.h"
 #include "profile/ProfileState.h"
 #include "profile/SystemPreferences.h"
@@ -11,26 +18,31 @@
 namespace orvex {
 
 // The toolbox the rest of the suite calls by name: one facade over the
-// subsystems' own classes, whose static operations it inherits.
+// subsystems' own classes, whose static operations and process-wide state it
+// inherits (OrvexAction::applyFWDataPro(), OrvexAction::currSetProfile, ...).
+// A name two subsystems share must be settled here, as resetState() is.
 class OrvexAction : public DeviceLink,
                     public MemoryMap,
+                    public TransferState,
+                    public ButtonTransfer,
+                    public SettingsTransfer,
+                    public DeviceTransfer,
                     public UserDataFolder,
-                    public Catalogue,
                     public ProfileState,
-                    public SystemPreferences
+                    public SystemPreferences,
+                    public Catalogue,
+                    public AgentMessaging
 {
 public:
     OrvexAction() = delete;
 
-    // Returns every piece of process-wide state to its initial value.
-    static void resetState()
-    {
-        DeviceLink::resetState();
-        UserDataFolder::resetState();
-        Catalogue::resetState();
-        ProfileState::resetState();
-        SystemPreferences::resetState();
-    }
+    // The loading overlay, which the window layer provides through the hook.
+    static void showLoadViewPro() { LoadingOverlayHook::show(); }
+    static void hideLoadViewPro() { LoadingOverlayHook::hide(); }
+
+    // Returns every piece of process-wide state to its initial value: every
+    // holder registered with ProcessState, not only those above.
+    static void resetState() { ProcessState::resetAll(); }
 };
 
 } // namespace orvex

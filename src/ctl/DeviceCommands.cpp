@@ -5,7 +5,6 @@
 
 #include "OrvexAction.h"
 #include "device/SettingsTransfer.h"
-#include "device/TransferState.h"
 #include "device/WexHIDComFunction.h"
 
 #include <QJsonArray>
@@ -53,8 +52,7 @@ int DeviceCommands::deviceFailure(const QString &what)
 
 std::optional<QString> DeviceCommands::readOnboardName(int slot)
 {
-    TransferState::currSetProfileID = slot;
-    return SettingsTransfer::readFWProfileName();
+    return SettingsTransfer::readName(slot);
 }
 
 int DeviceCommands::info(const CtlInvocation &invocation)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Catalogue.h"
 
+#include "platform/ProcessState.h"
 #include "platform/UserDataFolder.h"
 #include "platform/WexAction.h"
 #include "platform/WexLogger.h"
@@ -100,6 +101,8 @@ std::int32_t smallestFreeMacroId()
         ++candidate;
     return candidate;
 }
+
+const bool registeredReset = ProcessState::add("Catalogue", &Catalogue::resetState);
 
 } // namespace
 

@@ -6,7 +6,6 @@
 #include "device/FirmwareFunctionTable.h"
 #include "device/MacroEncoder.h"
 #include "device/MemoryMap.h"
-#include "device/TransferState.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
@@ -45,18 +44,17 @@ std::uint16_t macroData(int profile, int slot)
     return std::uint16_t(fwmem::MacroData + fwmem::MacroDataSize * macroIndex(profile, slot));
 }
 
-std::uint16_t classAddress(int slot)
+// `slot` is the onboard profile, `buttonSlot` the firmware button slot.
+std::uint16_t classAddress(int slot, int buttonSlot)
 {
-    return std::uint16_t(
-        MemoryMap::getOffsetAdrBy(fwmem::ButtonClass, TransferState::currSetProfileID) + slot);
+    return std::uint16_t(MemoryMap::getOffsetAdrBy(fwmem::ButtonClass, slot) + buttonSlot);
 }
 
-// Parameter bytes live 11 bytes after the class bytes, four per slot.
-std::uint16_t paramAddress(int slot, int k)
+// Parameter bytes live 11 bytes after the class bytes, four per button slot.
+std::uint16_t paramAddress(int slot, int buttonSlot, int k)
 {
-    return std::uint16_t(
-        MemoryMap::getOffsetAdrBy(fwmem::ButtonParams, TransferState::currSetProfileID) +
-        fwmem::ButtonParamCount * slot + k);
+    return std::uint16_t(MemoryMap::getOffsetAdrBy(fwmem::ButtonParams, slot) +
+                         fwmem::ButtonParamCount * buttonSlot + k);
 }
 
 bool isMacro(const BTN_INFO &button)
@@ -65,29 +63,30 @@ bool isMacro(const BTN_INFO &button)
 }
 
 // Stops at the first write that does not go through.
-bool writeButton(const BTN_INFO &button, int slot)
+bool writeButton(const BTN_INFO &button, int slot, int buttonSlot)
 {
-    if (!DeviceLink::writeByteChecked(classAddress(slot), std::uint8_t(button.FuncTableId)))
+    if (!DeviceLink::writeByteChecked(classAddress(slot, buttonSlot),
+                                      std::uint8_t(button.FuncTableId)))
         return false;
     for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
         const std::uint32_t value =
             isMacro(button) && k == MacroIdParam ? button.MacroID : button.KeyBit[k];
-        if (!DeviceLink::writeByteChecked(paramAddress(slot, k), std::uint8_t(value)))
+        if (!DeviceLink::writeByteChecked(paramAddress(slot, buttonSlot, k), std::uint8_t(value)))
             return false;
     }
     return true;
 }
 
-// Class and parameters of one slot, or nothing when a read failed.
-std::optional<BTN_INFO> readButton(const BTN_INFO &previous, int slot)
+// Class and parameters of one button, or nothing when a read failed.
+std::optional<BTN_INFO> readButton(const BTN_INFO &previous, int slot, int buttonSlot)
 {
     BTN_INFO button = previous;
-    const auto functionClass = DeviceLink::readByteChecked(classAddress(slot));
+    const auto functionClass = DeviceLink::readByteChecked(classAddress(slot, buttonSlot));
     if (!functionClass)
         return std::nullopt;
     button.FuncTableId = *functionClass;
     for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
-        const auto value = DeviceLink::readByteChecked(paramAddress(slot, k));
+        const auto value = DeviceLink::readByteChecked(paramAddress(slot, buttonSlot, k));
         if (!value)
             return std::nullopt;
         button.KeyBit[k] = *value;
@@ -126,15 +125,13 @@ bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX
     return true;
 }
 
-bool ButtonTransfer::setBtnInfoToDevice()
+bool ButtonTransfer::writeButtons(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const ORVEX_PROFILE &profile = TransferState::currSetProfile;
     bool written = true;
     for (int i = 0; i < ButtonCount && written; ++i) {
-        written = writeButton(profile.btnInfo[i], MemoryMap::getBtnIndexBy(i)) &&
-                  (!isMacro(profile.btnInfo[i]) ||
-                   setMacroInfoToDevice(TransferState::currSetProfileID, i, profile));
+        written = writeButton(record.btnInfo[i], slot, MemoryMap::getBtnIndexBy(i)) &&
+                  (!isMacro(record.btnInfo[i]) || setMacroInfoToDevice(slot, i, record));
     }
     return DeviceLink::finishWrites(written);
 }
@@ -167,14 +164,13 @@ std::uint32_t ButtonTransfer::functionIdFor(const BTN_INFO &button, std::uint32_
     return entry ? std::uint32_t(entry->functionID) : previous;
 }
 
-bool ButtonTransfer::getBtnInfoFromDevice()
+bool ButtonTransfer::readButtons(int slot, ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    ORVEX_PROFILE read = TransferState::currSetProfile;
+    ORVEX_PROFILE read = record;
     for (int i = 0; i < ButtonCount; ++i) {
-        const int slot = MemoryMap::getBtnIndexBy(i);
         ORVEX_DEBUG(QStringLiteral("currBtnIndex %1").arg(i));
-        const auto button = readButton(read.btnInfo[i], slot);
+        const auto button = readButton(read.btnInfo[i], slot, MemoryMap::getBtnIndexBy(i));
         if (!button)
             return false;
         ORVEX_DEBUG(QStringLiteral("FuncTableId %1").arg(button->FuncTableId));
@@ -183,14 +179,14 @@ bool ButtonTransfer::getBtnInfoFromDevice()
             // The header repeats the mode and count the button table holds;
             // the table's bytes are the ones kept.
             ORVEX_PROFILE scratch = read;
-            if (!getMacroInfoFromDevice(TransferState::currSetProfileID, i, scratch))
+            if (!getMacroInfoFromDevice(slot, i, scratch))
                 return false;
             result.MacroID = result.KeyBit[MacroIdParam];
         }
         result.FuncID = functionIdFor(result, read.btnInfo[i].FuncID);
         read.btnInfo[i] = result;
     }
-    TransferState::currSetProfile = read;
+    record = read;
     return true;
 }
 

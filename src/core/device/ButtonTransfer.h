@@ -1,26 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "device/TransferState.h"
 #include "profile/ProfileRecords.h"
 
 namespace orvex {
 
-// The eleven button assignments of onboard slot TransferState::currSetProfileID
-// and the macros they use, to and from TransferState::currSetProfile.
+// The eleven button assignments of one onboard slot and the macros they use.
 // Writers answer whether every report went through; readers change the record
 // only when every byte arrived.
 class ButtonTransfer
 {
 public:
-    // Class and parameter bytes of every button, the macro of every macro
-    // button; then Reload.
-    static bool setBtnInfoToDevice();
+    // Class and parameter bytes of every button of `record`, the macro of
+    // every macro button, into onboard slot `slot`; then
+    // DeviceLink::finishWrites().
+    static bool writeButtons(int slot, const ORVEX_PROFILE &record);
+    // Reads every button of `slot` into `record` and gives each its FuncID.
+    // Fields the mouse does not hold (launcher paths, single-key codes) keep
+    // the record's values.
+    static bool readButtons(int slot, ORVEX_PROFILE &record);
+
+    // The same on the transfer record (TransferState).
+    static bool setBtnInfoToDevice()
+    {
+        return writeButtons(TransferState::currSetProfileID, TransferState::currSetProfile);
+    }
+    static bool getBtnInfoFromDevice()
+    {
+        return readButtons(TransferState::currSetProfileID, TransferState::currSetProfile);
+    }
+
     // The macro of button `btnIndex` of `proInfo` into the macro area of
     // (profile, the button's slot): header and data. No Reload. A macro id
     // that names no macro writes nothing.
     static bool setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo);
-    // Reads every button back and gives each its FuncID.
-    static bool getBtnInfoFromDevice();
     // Repeat mode and count from the macro header of button `btnIndex`.
     static bool getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo);
 

@@ -6,6 +6,7 @@
 #include "device/ReportText.h"
 #include "device/TransferProgress.h"
 #include "device/WexHIDComFunction.h"
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 
 #include <array>
@@ -21,7 +22,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::atomic<long long> pauseMs{30};
+constexpr long long DefaultPauseMs = 30;
+std::atomic<long long> pauseMs{DefaultPauseMs};
 // When the last request was sent; guarded by commandLock().
 Clock::time_point lastRequestAt{};
 
@@ -53,6 +55,8 @@ Buffer readRequest(std::uint16_t address)
     return {
         fwcmd::ReadByte, std::uint8_t(address & 0xFF), 0, std::uint8_t(address >> 8), 0, 0, 0, 0};
 }
+
+const bool registeredReset = ProcessState::add("DeviceLink", &DeviceLink::resetState);
 
 } // namespace
 
@@ -252,9 +256,8 @@ void DeviceLink::resetState()
 {
     QMutexLocker lock(&commandLock());
     sysDeviceReq = nullptr;
-    WexHIDComFunction::shareDeviceReq()->setTransport(nullptr);
     lastRequestAt = {};
-    pauseMs = 30;
+    pauseMs = DefaultPauseMs;
     batchDepth = 0;
 }
 

@@ -85,7 +85,7 @@ public:
     // The pause after each request. Tests that move many bytes shorten it.
     static void setReportPause(std::chrono::milliseconds pause);
     static std::chrono::milliseconds reportPause();
-    // Forgets the requester (tests start from a clean state).
+    // Forgets the requester and the timing, and sets the pause back to 30 ms.
     static void resetState();
 
 private:

@@ -4,6 +4,7 @@
 #include "device/HidTransport.h"
 #include "device/SocketTransport.h"
 #include "device/VirtualMouseProtocol.h"
+#include "platform/ProcessState.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -18,6 +19,8 @@ QString processOption;
 const QLatin1String HidForm("hid");
 const QLatin1String SimForm("sim");
 const QLatin1String SimPathPrefix("sim:");
+
+const bool registeredReset = ProcessState::add("DeviceSelector", &DeviceSelector::resetState);
 
 } // namespace
 
@@ -73,6 +76,11 @@ void DeviceSelector::setProcessOption(const QString &option)
 {
     QMutexLocker lock(&optionMutex);
     processOption = option;
+}
+
+void DeviceSelector::resetState()
+{
+    setProcessOption(QString());
 }
 
 QString DeviceSelector::toString() const

@@ -37,6 +37,8 @@ public:
     static std::optional<DeviceSelector> current(QString *error);
     // Records the --device option; an empty string means none was given.
     static void setProcessOption(const QString &option);
+    // Forgets the --device option.
+    static void resetState();
 
     Kind kind() const { return m_kind; }
     QString socketPath() const { return m_socketPath; }

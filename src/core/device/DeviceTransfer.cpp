@@ -9,9 +9,9 @@
 #include "device/SettingsTransfer.h"
 #include "device/TransferProgress.h"
 #include "device/TransferState.h"
-#include "device/WriteBatch.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/LoadingOverlayHook.h"
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
 #include "profile/ProfileState.h"
@@ -28,7 +28,8 @@ namespace {
 constexpr int ButtonTransferEnd = 0;
 constexpr int DeviceTransferEnd = 1;
 
-std::atomic<long long> settleMs{5000};
+constexpr long long DefaultSettleMs = 5000;
+std::atomic<long long> settleMs{DefaultSettleMs};
 
 ProfieController *controller()
 {
@@ -74,6 +75,8 @@ ProfileValuePtr storedProfileNamed(const QString &nameOnMouse, int slot)
     return nullptr;
 }
 
+const bool registeredReset = ProcessState::add("DeviceTransfer", &DeviceTransfer::resetState);
+
 } // namespace
 
 void DeviceTransfer::setSettlePause(std::chrono::milliseconds pause)
@@ -84,6 +87,11 @@ void DeviceTransfer::setSettlePause(std::chrono::milliseconds pause)
 std::chrono::milliseconds DeviceTransfer::settlePause()
 {
     return std::chrono::milliseconds(settleMs.load());
+}
+
+void DeviceTransfer::resetState()
+{
+    settleMs = DefaultSettleMs;
 }
 
 void DeviceTransfer::takeWorkingRecord()
@@ -133,10 +141,9 @@ bool DeviceTransfer::applyFWData()
     TransferProgress::begin(
         QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
         OnboardProfile::readStepsEstimate() + name.size());
-    WriteBatch batch;
-    const bool sent = batch.commit(
-        ButtonTransfer::setBtnInfoToDevice() && SettingsTransfer::setColorToDevice() &&
-        SettingsTransfer::setSettingToDev() && SettingsTransfer::setFWProfileName(name));
+    const bool sent =
+        OnboardProfile{TransferState::currSetProfileID, name, TransferState::currSetProfile}
+            .write();
     TransferProgress::end();
     if (!sent)
         ORVEX_WARNING(
@@ -151,14 +158,13 @@ bool DeviceTransfer::importSlot(int slot)
 {
     ProfieController *profiles = controller();
     profiles->setCurrFWProfileIndex(slot);
-    TransferState::currSetProfileID = slot;
-    const std::optional<QString> name = SettingsTransfer::readFWProfileName();
+    const std::optional<QString> name = SettingsTransfer::readName(slot);
     if (!name)
         return false;
     ProfileValuePtr profile;
     if (name->isEmpty()) {
         profile = profiles->addProfile();
-        if (!DeviceLink::finishWrites(SettingsTransfer::setFWProfileName(profile->name())))
+        if (!DeviceLink::finishWrites(SettingsTransfer::writeName(slot, profile->name())))
             return false;
     } else {
         profile = storedProfileNamed(*name, slot);
@@ -166,11 +172,11 @@ bool DeviceTransfer::importSlot(int slot)
             profile = profiles->addProfileByName(*name, nullptr);
     }
     profiles->setProfileToFWPro(profile->profileId());
-    TransferState::currSetProfile = ProfileState::selProfile;
-    if (!ButtonTransfer::getBtnInfoFromDevice() || !SettingsTransfer::getColorFromDevice() ||
-        !SettingsTransfer::getSettingFromDev())
+    const std::optional<ORVEX_PROFILE> read =
+        OnboardProfile::readRecord(slot, ProfileState::selProfile);
+    if (!read)
         return false;
-    ProfileState::selProfile = TransferState::currSetProfile;
+    ProfileState::selProfile = *read;
     profiles->saveSelProfileToData();
     return true;
 }

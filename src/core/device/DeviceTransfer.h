@@ -8,10 +8,11 @@ namespace orvex {
 // Whole-profile transfers between the working record and the mouse, and the
 // import of all five onboard profiles into the stored profiles.
 //
-// Every transfer copies the working record (selProfile) into the transfer
-// record and takes the slot being edited first, holds the command channel
-// for its whole length (so nothing else of the process interleaves with it,
-// and a second transfer waits for the first), and ends by posting
+// Every write first copies the working record (selProfile) into the transfer
+// record (TransferState) and takes the slot being edited. Every transfer
+// holds the command channel for its whole length (so nothing else of the
+// process interleaves with it, and a second transfer waits for the first);
+// those that run behind the loading overlay end by posting
 // "Notify_HideLoad_Event" with 0 (buttons or one profile) or 1 (the whole
 // device) and userInfo "success". The …Pro variants run the same on a new
 // detached worker thread behind the loading overlay.
@@ -52,6 +53,8 @@ public:
     // just plugged in time to settle (5 s unless set).
     static void setSettlePause(std::chrono::milliseconds pause);
     static std::chrono::milliseconds settlePause();
+    // The settle pause back to 5 s.
+    static void resetState();
 
 private:
     static void takeWorkingRecord();

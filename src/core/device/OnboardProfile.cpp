@@ -5,7 +5,7 @@
 #include "device/DeviceLink.h"
 #include "device/MemoryMap.h"
 #include "device/SettingsTransfer.h"
-#include "device/TransferState.h"
+#include "device/WriteBatch.h"
 
 #include <QMutexLocker>
 
@@ -22,16 +22,36 @@ int OnboardProfile::readStepsEstimate()
     return FixedReadSteps;
 }
 
+std::optional<ORVEX_PROFILE> OnboardProfile::readRecord(int slot, const ORVEX_PROFILE &base)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    ORVEX_PROFILE record = base;
+    if (!ButtonTransfer::readButtons(slot, record) ||
+        !SettingsTransfer::readLighting(slot, record) ||
+        !SettingsTransfer::readPerformance(slot, record))
+        return std::nullopt;
+    return record;
+}
+
 std::optional<OnboardProfile> OnboardProfile::read(int slot, const ORVEX_PROFILE &base)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    TransferState::currSetProfileID = slot;
-    TransferState::currSetProfile = base;
-    std::optional<QString> name = SettingsTransfer::readFWProfileName();
-    if (!name || !ButtonTransfer::getBtnInfoFromDevice() ||
-        !SettingsTransfer::getColorFromDevice() || !SettingsTransfer::getSettingFromDev())
+    std::optional<QString> name = SettingsTransfer::readName(slot);
+    if (!name)
         return std::nullopt;
-    return OnboardProfile{slot, *name, TransferState::currSetProfile};
+    std::optional<ORVEX_PROFILE> record = readRecord(slot, base);
+    if (!record)
+        return std::nullopt;
+    return OnboardProfile{slot, *name, *record};
+}
+
+bool OnboardProfile::write() const
+{
+    WriteBatch batch;
+    return batch.commit(ButtonTransfer::writeButtons(slot, profile) &&
+                        SettingsTransfer::writeLighting(slot, profile) &&
+                        SettingsTransfer::writePerformance(slot, profile) &&
+                        SettingsTransfer::writeName(slot, name));
 }
 
 } // namespace orvex

@@ -17,10 +17,16 @@ struct OnboardProfile
     QString name;
     ORVEX_PROFILE profile{};
 
-    // Reads buttons, lighting, performance and the name of `slot` into a
+    // Reads the name, buttons, lighting and performance of `slot` into a
     // copy of `base` (fields the mouse does not hold keep base's values).
     // Nothing when the mouse stopped answering.
     static std::optional<OnboardProfile> read(int slot, const ORVEX_PROFILE &base = {});
+    // The same without the name.
+    static std::optional<ORVEX_PROFILE> readRecord(int slot, const ORVEX_PROFILE &base);
+    // Buttons, lighting, performance and then the name, as one WriteBatch
+    // with one Reload at the end: the mouse takes all of it or, when a write
+    // fails, none of it (a Reset drops what was written).
+    bool write() const;
     // Report steps a read (or a write) of one slot takes before the name
     // and the macros are known.
     static int readStepsEstimate();

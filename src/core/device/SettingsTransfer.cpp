@@ -4,7 +4,6 @@
 #include "device/DeviceLink.h"
 #include "device/FirmwareName.h"
 #include "device/MemoryMap.h"
-#include "device/TransferState.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
@@ -22,29 +21,19 @@ constexpr std::uint8_t RateCodeMask = 0x03;
 constexpr std::uint8_t StageMask = 0x07;
 constexpr std::uint8_t ActiveProfileMask = 0x07;
 
-ORVEX_PROFILE &record()
+std::uint16_t inBlock(int slot, std::uint16_t profile0Address)
 {
-    return TransferState::currSetProfile;
+    return MemoryMap::getOffsetAdrBy(profile0Address, slot);
 }
 
-int slot()
+std::uint16_t zoneAddress(int slot, int zone)
 {
-    return TransferState::currSetProfileID;
+    return std::uint16_t(inBlock(slot, fwmem::LedZones) + (zone + 1) % fwmem::LedZoneCount);
 }
 
-std::uint16_t inBlock(std::uint16_t profile0Address)
+std::uint16_t nameSlot(int slot)
 {
-    return MemoryMap::getOffsetAdrBy(profile0Address, slot());
-}
-
-std::uint16_t zoneAddress(int zone)
-{
-    return std::uint16_t(inBlock(fwmem::LedZones) + (zone + 1) % fwmem::LedZoneCount);
-}
-
-std::uint16_t nameSlot()
-{
-    return std::uint16_t(fwmem::NameSlots + fwmem::NameSlotSize * slot());
+    return std::uint16_t(fwmem::NameSlots + fwmem::NameSlotSize * slot);
 }
 
 std::uint8_t performanceByte(const ORVEX_PROFILE &profile)
@@ -79,105 +68,101 @@ bool writeAll(const std::vector<std::pair<std::uint16_t, std::uint8_t>> &writes)
 
 } // namespace
 
-bool SettingsTransfer::setColorToDevice()
+bool SettingsTransfer::writeLighting(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const ORVEX_PROFILE &profile = record();
-    const std::uint8_t modeBits = profile.modeType == 1 ? fwmem::LedBattle : fwmem::LedNormal;
+    const std::uint8_t modeBits = record.modeType == 1 ? fwmem::LedBattle : fwmem::LedNormal;
     bool written = true;
     for (int zone = 0; zone < fwmem::LedZoneCount && written; ++zone) {
         std::uint8_t value = fwmem::LedOff;
-        if (profile.islightOnArr[zone] != 0)
+        if (record.islightOnArr[zone] != 0)
             value = std::uint8_t(
-                MemoryMap::getColorIndex(int(profile.lightColorIndexArr[zone]) + 1) | modeBits);
-        written = DeviceLink::writeByteChecked(zoneAddress(zone), value);
+                MemoryMap::getColorIndex(int(record.lightColorIndexArr[zone]) + 1) | modeBits);
+        written = DeviceLink::writeByteChecked(zoneAddress(slot, zone), value);
     }
     return DeviceLink::finishWrites(written);
 }
 
-bool SettingsTransfer::getColorFromDevice()
+bool SettingsTransfer::readLighting(int slot, ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const auto zones = readAll<3>({zoneAddress(0), zoneAddress(1), zoneAddress(2)});
+    const auto zones =
+        readAll<3>({zoneAddress(slot, 0), zoneAddress(slot, 1), zoneAddress(slot, 2)});
     if (!zones)
         return false;
-    ORVEX_PROFILE &profile = record();
     int mode = 0;
     for (int zone = 0; zone < fwmem::LedZoneCount; ++zone) {
         const std::uint8_t b = (*zones)[size_t(zone)];
         const std::uint8_t modeBits = b & fwmem::LedModeMask;
         if (modeBits == 0) {
-            profile.islightOnArr[zone] = 0;
+            record.islightOnArr[zone] = 0;
             continue;
         }
-        profile.islightOnArr[zone] = 1;
+        record.islightOnArr[zone] = 1;
         if (modeBits == fwmem::LedBattle)
             mode = 1;
         else if (modeBits == fwmem::LedNormal)
             mode = 0;
-        ORVEX_DEBUG(
-            QStringLiteral("Profile=%1  Color=%2").arg(slot()).arg(b & fwmem::LedColourMask));
+        ORVEX_DEBUG(QStringLiteral("Profile=%1  Color=%2").arg(slot).arg(b & fwmem::LedColourMask));
         const int paletteIndexPlusOne = MemoryMap::getColorIndex2(b & fwmem::LedColourMask);
-        profile.lightColorIndexArr[zone] =
+        record.lightColorIndexArr[zone] =
             paletteIndexPlusOne > 0 ? std::uint32_t(paletteIndexPlusOne - 1) : 0;
     }
-    profile.modeType = std::uint32_t(mode);
+    record.modeType = std::uint32_t(mode);
     return true;
 }
 
-bool SettingsTransfer::setSettingToDev()
+bool SettingsTransfer::writePerformance(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const ORVEX_PROFILE &profile = record();
     std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
-    writes.emplace_back(inBlock(fwmem::Performance), performanceByte(profile));
+    writes.emplace_back(inBlock(slot, fwmem::Performance), performanceByte(record));
     for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
-        writes.emplace_back(std::uint16_t(inBlock(fwmem::DpiX) + stage),
-                            std::uint8_t(profile.xSensArr[stage]));
+        writes.emplace_back(std::uint16_t(inBlock(slot, fwmem::DpiX) + stage),
+                            std::uint8_t(record.xSensArr[stage]));
     for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
-        writes.emplace_back(std::uint16_t(inBlock(fwmem::DpiY) + stage),
-                            std::uint8_t(profile.ySensArr[stage]));
-    writes.emplace_back(fwmem::LiftOff, std::uint8_t(fwmem::LiftOffMark | profile.liftHeight));
+        writes.emplace_back(std::uint16_t(inBlock(slot, fwmem::DpiY) + stage),
+                            std::uint8_t(record.ySensArr[stage]));
+    writes.emplace_back(fwmem::LiftOff, std::uint8_t(fwmem::LiftOffMark | record.liftHeight));
     return DeviceLink::finishWrites(writeAll(writes));
 }
 
-bool SettingsTransfer::setDPILevelToDev()
+bool SettingsTransfer::writeDpiStage(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     return DeviceLink::finishWrites(
-        DeviceLink::writeByteChecked(inBlock(fwmem::Performance), performanceByte(record())));
+        DeviceLink::writeByteChecked(inBlock(slot, fwmem::Performance), performanceByte(record)));
 }
 
-bool SettingsTransfer::getSettingFromDev()
+bool SettingsTransfer::readPerformance(int slot, ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     std::array<std::uint16_t, 10> addresses{};
-    addresses[0] = inBlock(fwmem::Performance);
+    addresses[0] = inBlock(slot, fwmem::Performance);
     for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
-        addresses[size_t(1 + stage)] = std::uint16_t(inBlock(fwmem::DpiX) + stage);
-        addresses[size_t(5 + stage)] = std::uint16_t(inBlock(fwmem::DpiY) + stage);
+        addresses[size_t(1 + stage)] = std::uint16_t(inBlock(slot, fwmem::DpiX) + stage);
+        addresses[size_t(5 + stage)] = std::uint16_t(inBlock(slot, fwmem::DpiY) + stage);
     }
     addresses[9] = fwmem::LiftOff;
     const auto bytes = readAll(addresses);
     if (!bytes)
         return false;
-    ORVEX_PROFILE &profile = record();
     const std::uint8_t performance = (*bytes)[0];
-    profile.poRate = std::uint32_t(3 - ((performance >> RateCodeShift) & RateCodeMask));
-    profile.currSelectDPI = performance & StageMask;
+    record.poRate = std::uint32_t(3 - ((performance >> RateCodeShift) & RateCodeMask));
+    record.currSelectDPI = performance & StageMask;
     for (int stage = 0; stage < fwmem::DpiStageCount; ++stage) {
-        profile.xSensArr[stage] = (*bytes)[size_t(1 + stage)];
-        profile.ySensArr[stage] = (*bytes)[size_t(5 + stage)];
+        record.xSensArr[stage] = (*bytes)[size_t(1 + stage)];
+        record.ySensArr[stage] = (*bytes)[size_t(5 + stage)];
     }
-    profile.liftHeight = (*bytes)[9] & fwmem::LiftOffMask;
+    record.liftHeight = (*bytes)[9] & fwmem::LiftOffMask;
     return true;
 }
 
-bool SettingsTransfer::setFWProfileName(const QString &name)
+bool SettingsTransfer::writeName(int slot, const QString &name)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     const QByteArray text = FirmwareName::encode(name);
-    const std::uint16_t base = nameSlot();
+    const std::uint16_t base = nameSlot(slot);
     std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
     writes.emplace_back(base, std::uint8_t(text.size()));
     for (qsizetype k = 0; k < text.size(); ++k)
@@ -185,10 +170,10 @@ bool SettingsTransfer::setFWProfileName(const QString &name)
     return writeAll(writes);
 }
 
-std::optional<QString> SettingsTransfer::readFWProfileName()
+std::optional<QString> SettingsTransfer::readName(int slot)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const std::uint16_t base = nameSlot();
+    const std::uint16_t base = nameSlot(slot);
     const auto length = DeviceLink::readByteChecked(base);
     if (!length)
         return std::nullopt;
@@ -205,11 +190,6 @@ std::optional<QString> SettingsTransfer::readFWProfileName()
     if (count > 0)
         ORVEX_DEBUG(QStringLiteral("resultStr=%1").arg(name));
     return name;
-}
-
-QString SettingsTransfer::getFWProfileName()
-{
-    return readFWProfileName().value_or(QString());
 }
 
 int SettingsTransfer::getFWProfile()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/TransferProgress.h"
 
+#include "platform/ProcessState.h"
+
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -37,6 +39,8 @@ void report()
     }
     listener(done, total, stage);
 }
+
+const bool registeredReset = ProcessState::add("TransferProgress", &TransferProgress::resetState);
 
 } // namespace
 
@@ -80,6 +84,12 @@ void TransferProgress::end()
 {
     QMutexLocker lock(&mutex);
     state.active = false;
+}
+
+void TransferProgress::resetState()
+{
+    QMutexLocker lock(&mutex);
+    state = State{};
 }
 
 } // namespace orvex

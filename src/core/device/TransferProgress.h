@@ -24,6 +24,9 @@ public:
     static void extend(int steps);
     static void step();
     static void end();
+
+    // No listener and no stage.
+    static void resetState();
 };
 
 } // namespace orvex

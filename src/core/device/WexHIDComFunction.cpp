@@ -3,6 +3,7 @@
 
 #include "device/DeviceSelector.h"
 #include "device/ReportText.h"
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
@@ -24,6 +25,8 @@ bool isFeatureRequest(const DeviceRequest &request)
     return request.wValue == usb::FeatureReportId0 && request.pData != nullptr &&
            request.wLength >= sizeof(Report);
 }
+
+const bool registeredReset = ProcessState::add("WexHIDComFunction", &WexHIDComFunction::resetState);
 
 } // namespace
 
@@ -136,6 +139,13 @@ QString WexHIDComFunction::describeDevice()
 {
     QMutexLocker lock(&m_mutex);
     return m_transport ? m_transport->describe() : QStringLiteral("no device");
+}
+
+void WexHIDComFunction::resetState()
+{
+    WexHIDComFunction *shared = shareDeviceReq();
+    shared->setTransport(nullptr);
+    shared->setIsPrintMsg(false);
 }
 
 } // namespace orvex

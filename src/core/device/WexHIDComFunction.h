@@ -38,6 +38,9 @@ public:
     // (Transport::beginTransfer()). Answers its lockKey().
     QString beginTransfer();
 
+    // The shared requester drops its transport and stops printing reports.
+    static void resetState();
+
 private:
     bool sendFeature(DeviceRequest &request);
     bool getFeature(DeviceRequest &request);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messaging/LoadingOverlayHook.h"
 
+#include "platform/ProcessState.h"
+
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -20,6 +22,8 @@ std::shared_ptr<const LoadingOverlayHook::Handlers> current()
     QMutexLocker lock(&handlersMutex);
     return installed;
 }
+
+const bool registeredReset = ProcessState::add("LoadingOverlayHook", &LoadingOverlayHook::reset);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ResourceFolder.h"
 
+#include "platform/ProcessState.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +36,8 @@ QStringList candidates()
     return folders;
 }
 
+const bool registeredReset = ProcessState::add("ResourceFolder", &ResourceFolder::resetState);
+
 } // namespace
 
 QString ResourceFolder::path()
@@ -60,6 +64,11 @@ void ResourceFolder::setOverride(const QString &path)
 {
     QMutexLocker lock(&overrideMutex);
     overridePath = path;
+}
+
+void ResourceFolder::resetState()
+{
+    setOverride(QString());
 }
 
 } // namespace orvex

@@ -19,6 +19,8 @@ public:
     static QString filePath(const QString &name);
     // Tests point the lookup at a folder of their own; empty restores it.
     static void setOverride(const QString &path);
+    // Drops the override.
+    static void resetState();
 };
 
 } // namespace orvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/UserDataFolder.h"
 
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@ namespace orvex {
 namespace {
 QMutex pathMutex;
 QString currentPath;
+const bool registeredReset = ProcessState::add("UserDataFolder", &UserDataFolder::resetState);
 } // namespace
 
 QString UserDataFolder::dataHome()

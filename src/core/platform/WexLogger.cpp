@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/WexLogger.h"
 
+#include "platform/ProcessState.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QMutex>
@@ -13,7 +15,8 @@ namespace orvex {
 
 namespace {
 
-std::atomic<WexLogger::Level> currentLevel{WexLogger::Level::Warning};
+constexpr WexLogger::Level DefaultLevel = WexLogger::Level::Warning;
+std::atomic<WexLogger::Level> currentLevel{DefaultLevel};
 QMutex outputMutex;
 QString debugFilePath;
 
@@ -43,6 +46,8 @@ const char *baseName(const char *path)
     }
     return name;
 }
+
+const bool registeredReset = ProcessState::add("WexLogger", &WexLogger::resetState);
 
 } // namespace
 
@@ -97,6 +102,12 @@ void WexLogger::applyEnvironment()
         if (wanted == QLatin1String(levelName(candidate)))
             setLevel(candidate);
     }
+}
+
+void WexLogger::resetState()
+{
+    setLevel(DefaultLevel);
+    setDebugFile(QString());
 }
 
 } // namespace orvex

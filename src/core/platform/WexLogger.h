@@ -35,6 +35,8 @@ public:
 
     // ORVEX_LOG_LEVEL=error|warning|info|debug|trace in the environment.
     static void applyEnvironment();
+    // Level Warning, no debug file.
+    static void resetState();
 };
 
 } // namespace orvex

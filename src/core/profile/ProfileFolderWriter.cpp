@@ -19,9 +19,9 @@ namespace {
 // rename: "<name>.XXXXXX". One left behind means a write was interrupted.
 bool isInterruptedWrite(const QString &fileName)
 {
-    static const QRegularExpression pattern(QStringLiteral("\\.pro\\.[A-Za-z0-9]{6}$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(fileName).hasMatch();
+    static const QRegularExpression TemporaryName(QStringLiteral("\\.pro\\.[A-Za-z0-9]{6}$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    return TemporaryName.match(fileName).hasMatch();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/ProfileState.h"
 
+#include "platform/ProcessState.h"
 #include "profile/ProfieController.h"
 
 #include <memory>
@@ -15,6 +16,8 @@ std::unique_ptr<ProfieController> &sharedController()
     static std::unique_ptr<ProfieController> controller;
     return controller;
 }
+
+const bool registeredReset = ProcessState::add("ProfileState", &ProfileState::resetState);
 } // namespace
 
 ProfieController *ProfileState::getShareProCon()

@@ -2,12 +2,17 @@
 #include "profile/SystemPreferences.h"
 
 #include "platform/PreferencesFile.h"
+#include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 #include "platform/WexMouseAction.h"
 #include "profile/ProfieController.h"
 #include "profile/ProfileState.h"
 
 namespace orvex {
+
+namespace {
+const bool registeredReset = ProcessState::add("SystemPreferences", &SystemPreferences::resetState);
+} // namespace
 
 WexMouseAction &SystemPreferences::mouseAction()
 {

@@ -169,8 +169,7 @@ TEST_F(ButtonTransferTest, RandomButtonsRoundTripEveryByteThatTravels)
 {
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> byte(0, 255);
-    for (int round = 0; round < 5; ++round) {
-        TransferState::currSetProfileID = round;
+    for (int slot = 0; slot < 5; ++slot) {
         ORVEX_PROFILE sent{};
         for (BTN_INFO &button : sent.btnInfo) {
             button.FuncTableId = std::uint32_t(byte(random));
@@ -179,14 +178,13 @@ TEST_F(ButtonTransferTest, RandomButtonsRoundTripEveryByteThatTravels)
             for (std::uint32_t &k : button.KeyBit)
                 k = std::uint32_t(byte(random));
         }
-        record() = sent;
-        ASSERT_TRUE(ButtonTransfer::setBtnInfoToDevice());
-        record() = ORVEX_PROFILE{};
-        ASSERT_TRUE(ButtonTransfer::getBtnInfoFromDevice());
+        ASSERT_TRUE(ButtonTransfer::writeButtons(slot, sent));
+        ORVEX_PROFILE back{};
+        ASSERT_TRUE(ButtonTransfer::readButtons(slot, back));
         for (int i = 0; i < ButtonCount; ++i) {
-            EXPECT_EQ(record().btnInfo[i].FuncTableId, sent.btnInfo[i].FuncTableId);
+            EXPECT_EQ(back.btnInfo[i].FuncTableId, sent.btnInfo[i].FuncTableId);
             for (int k = 0; k < 4; ++k)
-                EXPECT_EQ(record().btnInfo[i].KeyBit[k], sent.btnInfo[i].KeyBit[k]);
+                EXPECT_EQ(back.btnInfo[i].KeyBit[k], sent.btnInfo[i].KeyBit[k]);
         }
     }
 }

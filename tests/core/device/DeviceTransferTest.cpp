@@ -132,8 +132,7 @@ TEST_F(DeviceTransferTest, AnUnnamedSlotGetsANewProfileWhoseNameIsWrittenBack)
     EXPECT_EQ(profiles->getProfileCount(), countBefore + 1);
     const ProfileValuePtr created = profiles->getProfileByFWProId(3);
     ASSERT_TRUE(created);
-    TransferState::currSetProfileID = 3;
-    EXPECT_EQ(SettingsTransfer::getFWProfileName(), created->name());
+    EXPECT_EQ(SettingsTransfer::readName(3), created->name());
 }
 
 TEST_F(DeviceTransferTest, AppliedProfilesReadBackFieldForField)
@@ -228,10 +227,8 @@ TEST_F(DeviceTransferTest, NamesWrittenByApplyAndImportSurviveAReset)
     ASSERT_TRUE(DeviceTransfer::getAllFWData());
 
     OrvexAction::resetDev();
-    TransferState::currSetProfileID = 0;
-    EXPECT_EQ(SettingsTransfer::getFWProfileName(), QStringLiteral("Media"));
-    TransferState::currSetProfileID = 3;
-    EXPECT_EQ(SettingsTransfer::getFWProfileName(), profiles->getProfileByFWProId(3)->name());
+    EXPECT_EQ(SettingsTransfer::readName(0), QStringLiteral("Media"));
+    EXPECT_EQ(SettingsTransfer::readName(3), profiles->getProfileByFWProId(3)->name());
 }
 
 // A cable that drops one report part-way through a whole-profile write: the
@@ -271,12 +268,29 @@ TEST_F(DeviceTransferTest, AStoredNameFindsItsProfileInTheFormTheMouseHolds)
     profiles->setProfileToFWPro(profiles->addProfileByName(name, nullptr)->profileId());
     ASSERT_TRUE(profiles->saveToSys());
     ASSERT_TRUE(DeviceTransfer::applyFWData());
-    TransferState::currSetProfileID = 2;
-    ASSERT_EQ(SettingsTransfer::getFWProfileName(),
-              QStringLiteral("Cafe for the long evenings of wi"));
+    ASSERT_EQ(SettingsTransfer::readName(2), QStringLiteral("Cafe for the long evenings of wi"));
     const qsizetype count = profiles->getProfileCount();
 
     ASSERT_TRUE(DeviceTransfer::getAllFWData());
     EXPECT_EQ(profiles->getProfileCount(), count);
     EXPECT_EQ(profiles->getProfileByFWProId(2)->name(), name);
+}
+
+// The transfer record belongs to the writes the pages start; reading the mouse
+// (a name, a whole slot, the import) works on records of its own.
+TEST_F(DeviceTransferTest, ReadingTheMouseLeavesTheTransferRecordAlone)
+{
+    TransferState::currSetProfileID = 4;
+    TransferState::currSetProfile.poRate = 2;
+    TransferState::currSetProfile.btnInfo[1].FuncID = 77;
+    const ORVEX_PROFILE record = TransferState::currSetProfile;
+
+    EXPECT_EQ(SettingsTransfer::readName(1), FactoryProfiles::load()[1].name);
+    const auto slot2 = OnboardProfile::read(2);
+    ASSERT_TRUE(slot2);
+    EXPECT_EQ(slot2->profile.xSensArr[2], FactoryProfiles::load()[2].profile.xSensArr[2]);
+    ASSERT_TRUE(DeviceTransfer::getAllFWData());
+
+    EXPECT_EQ(TransferState::currSetProfileID, 4);
+    EXPECT_EQ(std::memcmp(&record, &TransferState::currSetProfile, sizeof record), 0);
 }

@@ -115,7 +115,7 @@ TEST_F(SettingsTransferTest, AFailedReadLeavesTheRecordAsItWas)
     model->unplug();
     EXPECT_FALSE(SettingsTransfer::getSettingFromDev());
     EXPECT_FALSE(SettingsTransfer::getColorFromDevice());
-    EXPECT_FALSE(SettingsTransfer::readFWProfileName().has_value());
+    EXPECT_FALSE(SettingsTransfer::readName(0).has_value());
     EXPECT_FALSE(SettingsTransfer::setSettingToDev());
     EXPECT_EQ(std::memcmp(&before, &record(), sizeof before), 0);
 }

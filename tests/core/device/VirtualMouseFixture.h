@@ -2,7 +2,6 @@
 #pragma once
 
 #include "OrvexAction.h"
-#include "device/TransferState.h"
 #include "device/WexHIDComFunction.h"
 
 #include "FirmwareModel.h"
@@ -32,7 +31,6 @@ protected:
     void SetUp() override
     {
         OrvexAction::resetState();
-        TransferState::resetState();
         model = std::make_shared<sim::FirmwareModel>();
         model->setTraceSink([this](sim::ReportDirection direction, const Report &bytes) {
             std::lock_guard lock(mutex);
@@ -43,11 +41,7 @@ protected:
         OrvexAction::sysDeviceReq = WexHIDComFunction::shareDeviceReq();
     }
 
-    void TearDown() override
-    {
-        OrvexAction::resetState();
-        TransferState::resetState();
-    }
+    void TearDown() override { OrvexAction::resetState(); }
 
     std::vector<TracedReport> traced()
     {
