@@ -387,12 +387,6 @@ int FirmwareModel::activeStageLocked() const
     return std::min(stage, fwmem::DpiStageCount - 1);
 }
 
-std::uint16_t FirmwareModel::profileAddress(std::uint16_t profile0Address, int profile)
-{
-    const int gap = profile >= ProfileGapFrom ? ProfileGapSize : 0;
-    return std::uint16_t(profile0Address + fwmem::ProfileBlockSize * profile + gap);
-}
-
 int FirmwareModel::addObserver(FirmwareObserver observer)
 {
     std::lock_guard lock(m_mutex);
