@@ -309,7 +309,7 @@ void FirmwareModel::applyButton(int slot, Notifications &out)
     switch (functionClass) {
     case fwfunc::Launcher:
         report[ButtonCodeByte] =
-            std::uint8_t(fwfunc::LauncherCodeBase + fwmem::ButtonSlotCount * profile + slot);
+            std::uint8_t(LauncherCodeBase + fwmem::ButtonSlotCount * profile + slot);
         emitInput(report, out);
         break;
     case fwfunc::ConfigApp:
