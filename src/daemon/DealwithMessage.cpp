@@ -8,7 +8,7 @@
 #include "ShowMsgView.h"
 
 #include "device/DeviceLink.h"
-#include "device/FirmwareFunctionTable.h"
+#include "device/InputReport.h"
 #include "device/MemoryMap.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/DistributedNotifications.h"
@@ -20,17 +20,6 @@
 namespace orvex {
 
 namespace {
-
-// Byte positions of an input report.
-constexpr int KindByte = 0;
-constexpr int EventByte = 1;
-constexpr int ProfileByte = 2;
-constexpr int DpiXByte = 3;
-constexpr int DpiYByte = 4;
-constexpr int ButtonCodeByte = 5;
-constexpr int ProfileShift = 4;
-constexpr std::uint8_t StageMask = 0x0F;
-constexpr int ProfileByteStep = 16; // event 1: profile * 16
 
 const QString Value1 = QStringLiteral("value1");
 const QString Value2 = QStringLiteral("value2");
@@ -80,20 +69,20 @@ void DealwithMessage::didEndInit()
 void DealwithMessage::dealWithMsg(const Report &report)
 {
     AgentEventLog::rawReport(report);
-    if (report[KindByte] == ReportKind)
+    if (InputReport(report).isEvent())
         dealWithReportA4(report);
 }
 
 void DealwithMessage::dealWithReportA4(const Report &report)
 {
-    switch (report[EventByte]) {
-    case EventDpi:
+    switch (InputReport(report).subKind()) {
+    case InputReport::DpiStageChanged:
         setDpiWithReport(report);
         break;
-    case EventProfile:
+    case InputReport::ProfileChanged:
         setProfileWithReport(report);
         break;
-    case EventLauncher:
+    case InputReport::ButtonPressed:
         dealyLaunchAp(report);
         break;
     default:
@@ -105,50 +94,45 @@ void DealwithMessage::dealWithReportA4(const Report &report)
 // follows stage changes made on the mouse.
 void DealwithMessage::setDpiWithReport(const Report &report)
 {
-    const int stage = report[ProfileByte] & StageMask;
-    const int x = report[DpiXByte];
-    const int y = report[DpiYByte];
+    const InputReport input(report);
     if (ShowMsgView *view = getShowFrmView())
-        view->showDpi(stage, x, y);
-    sendDevStatus(notify::StatusDpi, QList<int>{stage, x, y});
-    ORVEX_DEBUG(
-        QStringLiteral("Profile %1  DPI %2").arg(report[ProfileByte] >> ProfileShift).arg(stage));
+        view->showDpi(input.stage(), input.x(), input.y());
+    sendDevStatus(notify::StatusDpi, QList<int>{input.stage(), input.x(), input.y()});
+    ORVEX_DEBUG(QStringLiteral("Profile %1  DPI %2").arg(input.profile()).arg(input.stage()));
 }
 
 // While the application runs it selects the profile and asks for the
 // display itself (message 111), so the agent only relays.
 void DealwithMessage::setProfileWithReport(const Report &report)
 {
-    const int value = report[ProfileByte];
-    if (value >= FirstIgnoredProfileByte)
+    const InputReport input(report);
+    if (!input.namesProfile())
         return;
-    const int profile = value / ProfileByteStep;
     if (checkApLaunch()) {
-        sendDevStatus(notify::StatusProfile, profile);
+        sendDevStatus(notify::StatusProfile, input.profile());
         return;
     }
     if (ShowMsgView *view = getShowFrmView())
-        view->showWithImageTag(pictureTag(notify::ShowProfile, profile));
+        view->showWithImageTag(pictureTag(notify::ShowProfile, input.profile()));
 }
 
 void DealwithMessage::dealyLaunchAp(const Report &report)
 {
-    const int profile = report[ProfileByte] >> ProfileShift;
-    const int code = report[ButtonCodeByte];
-    ORVEX_DEBUG(QStringLiteral("Profile %1 ").arg(profile));
-    if (code == ConfigAppCode || code == ConfigAppCodeAlt) {
+    const InputReport input(report);
+    ORVEX_DEBUG(QStringLiteral("Profile %1 ").arg(input.profile()));
+    if (input.isConfigurationButton()) {
         launchAp();
         return;
     }
-    if (code < fwfunc::LauncherCodeBase)
+    if (!input.isLauncherCode())
         return;
-    const ProfileValuePtr stored = m_store->getProfileByFWProId(profile);
+    const ProfileValuePtr stored = m_store->getProfileByFWProId(input.profile());
     if (!stored)
         return;
-    const int slot = code - fwmem::ButtonSlotCount * profile - fwfunc::LauncherCodeBase;
-    if (slot < 0 || slot >= fwmem::ButtonSlotCount)
+    const std::optional<int> slot = input.launcherSlot();
+    if (!slot)
         return;
-    const int button = MemoryMap::getBtnIndexBy2(slot);
+    const int button = MemoryMap::getBtnIndexBy2(*slot);
     launchAppByPath(storedPath(stored->profileData().btnInfo[button].app_path));
 }
 

@@ -13,30 +13,15 @@ namespace orvex {
 class OsdWindow;
 class ShowMsgView;
 
-// The agent's event handler: decodes the mouse's 0xA4 input reports, shows
-// changes on screen, starts launcher applications and the configuration
-// application, relays profile and DPI changes to the application, and obeys
-// the application's "OrvexSettingChange" messages. Main thread only.
-//
-// Input report 0xA4 (8 bytes):
-//   byte 1  event: 0 launcher button, 1 profile changed, 2 DPI stage changed
-//   byte 2  profile << 4; for event 2 the DPI stage in the low nibble
-//   byte 3  event 2: X resolution byte (units of 50 DPI)
-//   byte 4  event 2: Y resolution byte
-//   byte 5  event 0: 0x00 or 0xFF configuration application,
-//           0x80 + 11 * profile + firmware button slot a launcher button
+// The agent's event handler: acts on the mouse's input reports (the layout
+// is InputReport's), shows changes on screen, starts launcher applications
+// and the configuration application, relays profile and DPI changes to the
+// application, and obeys the application's "OrvexSettingChange" messages.
+// Main thread only.
 class DealwithMessage : public WexUSBDealwithObj
 {
     Q_OBJECT
 public:
-    static constexpr std::uint8_t ReportKind = 0xA4;
-    static constexpr std::uint8_t EventLauncher = 0;
-    static constexpr std::uint8_t EventProfile = 1;
-    static constexpr std::uint8_t EventDpi = 2;
-    static constexpr std::uint8_t FirstIgnoredProfileByte = 0x50; // five profiles: 0x00..0x40
-    static constexpr std::uint8_t ConfigAppCode = 0x00;
-    static constexpr std::uint8_t ConfigAppCodeAlt = 0xFF;
-
     // Registers for "OrvexSettingChange", loads the stored profiles and reads
     // the display switch. Null `store` means the core's profile store.
     explicit DealwithMessage(std::unique_ptr<AgentStore> store = nullptr,

@@ -6,29 +6,11 @@
 
 #include "platform/WexLogger.h"
 
-#include <hidapi.h>
-
-#include <algorithm>
-
 namespace orvex {
-
-namespace {
-
-constexpr unsigned short GenericDesktopPage = 0x01;
-constexpr unsigned short PointerUsage = 0x01;
-constexpr unsigned short MouseUsage = 0x02;
-
-bool isPointerUsage(const hid_device_info &info)
-{
-    return info.usage_page == GenericDesktopPage &&
-           (info.usage == PointerUsage || info.usage == MouseUsage);
-}
-
-} // namespace
 
 HidEventSource::HidEventSource(std::uint16_t vendorId, std::uint16_t productId, const HidApi &api,
                                QObject *parent)
-    : DeviceEventSource(parent), m_vendorId(vendorId), m_productId(productId), m_api(api),
+    : DeviceEventSource(parent), m_api(api), m_enumeration(api, vendorId, productId),
       m_monitor(new UdevHidMonitor(this))
 {
     connect(m_monitor, &UdevHidMonitor::changed, this, [this] { rescan(); });
@@ -48,7 +30,7 @@ bool HidEventSource::start(Callbacks callbacks)
         ORVEX_WARNING(QStringLiteral("hidapi failed to initialise"));
     // The state at start is answered, not reported.
     if (m_paused)
-        m_present = hasConfigurationInterface(enumerateNodes());
+        m_present = HidEnumeration::hasConfigurationInterface(m_enumeration.nodes());
     else
         rescan();
     m_callbacks = std::move(callbacks);
@@ -68,44 +50,15 @@ void HidEventSource::setPaused(bool paused)
 
 QString HidEventSource::describe() const
 {
-    const auto hex = [](std::uint16_t id) {
-        return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
-    };
-    return QStringLiteral("USB mouse %1:%2").arg(hex(m_vendorId), hex(m_productId));
-}
-
-// hidraw lists a node once per top-level usage; merge them per node.
-QList<HidEventSource::Node> HidEventSource::enumerateNodes() const
-{
-    QList<Node> nodes;
-    hid_device_info *devices = m_api.enumerate(m_vendorId, m_productId);
-    for (const hid_device_info *info = devices; info; info = info->next) {
-        if (!info->path)
-            continue;
-        const QByteArray path(info->path);
-        auto node = std::find_if(nodes.begin(), nodes.end(),
-                                 [&](const Node &known) { return known.path == path; });
-        if (node == nodes.end())
-            node = nodes.insert(nodes.end(), Node{path, info->interface_number, true});
-        node->pointerOnly = node->pointerOnly && isPointerUsage(*info);
-    }
-    m_api.freeEnumeration(devices);
-    return nodes;
-}
-
-bool HidEventSource::hasConfigurationInterface(const QList<Node> &nodes)
-{
-    return std::any_of(nodes.begin(), nodes.end(), [](const Node &node) {
-        return node.interfaceNumber == ConfigurationInterface;
-    });
+    return m_enumeration.identity();
 }
 
 void HidEventSource::rescan()
 {
     if (!m_started || m_paused)
         return;
-    const QList<Node> nodes = enumerateNodes();
-    for (const Node &node : nodes) {
+    const QList<HidEnumeration::Node> nodes = m_enumeration.nodes();
+    for (const HidEnumeration::Node &node : nodes) {
         if (node.pointerOnly || m_readers.contains(node.path))
             continue;
         std::unique_ptr<HidInputReader> reader = HidInputReader::start(
@@ -118,7 +71,7 @@ void HidEventSource::rescan()
         if (reader)
             m_readers.insert(node.path, std::move(reader));
     }
-    setPresent(hasConfigurationInterface(nodes));
+    setPresent(HidEnumeration::hasConfigurationInterface(nodes));
 }
 
 // A node that was removed and added again under the same name before its old

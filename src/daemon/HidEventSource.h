@@ -4,6 +4,7 @@
 #include "DeviceEventSource.h"
 
 #include "device/HidApi.h"
+#include "device/HidEnumeration.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,15 +22,13 @@ class UdevHidMonitor;
 // the 0xA4 reports, and the udev monitor for its arrival and removal. The
 // mouse counts as present while its configuration interface is on the bus.
 //
-// Nodes whose only top-level usage is the pointer (Generic Desktop mouse or
-// pointer) are not read: they report every movement, so reading them would
-// wake the agent all the time, and their button bytes could pass for 0xA4.
+// Nodes whose only top-level usage is the pointer are not read: they report
+// every movement, so reading them would wake the agent all the time, and
+// their button bytes could pass for 0xA4.
 class HidEventSource : public DeviceEventSource
 {
     Q_OBJECT
 public:
-    static constexpr int ConfigurationInterface = 0;
-
     HidEventSource(std::uint16_t vendorId, std::uint16_t productId,
                    const HidApi &api = HidApi::system(), QObject *parent = nullptr);
     ~HidEventSource() override;
@@ -49,20 +48,11 @@ public:
     QList<QByteArray> readPaths() const { return m_readers.keys(); }
 
 private:
-    struct Node
-    {
-        QByteArray path;
-        int interfaceNumber = -1;
-        bool pointerOnly = true;
-    };
-    QList<Node> enumerateNodes() const;
-    static bool hasConfigurationInterface(const QList<Node> &nodes);
     void readerEnded(const QByteArray &path);
     void setPresent(bool present);
 
-    std::uint16_t m_vendorId;
-    std::uint16_t m_productId;
     const HidApi &m_api;
+    HidEnumeration m_enumeration;
     UdevHidMonitor *m_monitor;
     Callbacks m_callbacks;
     QMap<QByteArray, std::shared_ptr<HidInputReader>> m_readers;

@@ -6,6 +6,7 @@
 #include "OsdFigures.h"
 #include "PngImage.h"
 
+#include "device/MemoryMap.h"
 #include "platform/ResourceFolder.h"
 #include "platform/SmallFiles.h"
 #include "platform/WexLogger.h"
@@ -151,7 +152,7 @@ void ShowMsgView::showDpi(int stage, int x, int y)
 // Resolution bytes are shown as DPI; wide enough that no int input overflows.
 QString ShowMsgView::dpiText(int value)
 {
-    return QString::number(qint64(value) * osd::DpiPerUnit);
+    return QString::number(qint64(value) * fwmem::DpiUnit);
 }
 
 ShowMsgView::TextAttributes ShowMsgView::getStrAtt(const QColor &colour, int size)

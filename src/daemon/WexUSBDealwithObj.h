@@ -6,7 +6,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 
 namespace orvex {
 
@@ -37,8 +36,8 @@ public:
 
     bool isOnDev() const { return m_onDev; }
 
-    // Posts the status with userInfo "type" and "value", or "type" and
-    // "value1", "value2", ... for the values in order; "type" alone for none.
+    // AgentMessaging::sendDevStatus under notifyDevStatusStr(), and the
+    // agent's STATUS line; nothing when the name is empty.
     void sendDevStatus(int type, int value);
     void sendDevStatus(int type, const QList<int> &values);
     void sendDevStatus(int type);
@@ -46,7 +45,6 @@ public:
 private:
     friend class WexUSBListen;
     void setOnDev(bool onDev) { m_onDev = onDev; }
-    void post(int type, const QVariantMap &values, const QList<int> &logged);
 
     bool m_onDev = false;
 };

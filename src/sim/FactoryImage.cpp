@@ -22,12 +22,6 @@ constexpr int MaxPoRate = 3;
 constexpr char UnrepresentableCharacter = '?';
 constexpr int NameCharacterStride = 2;
 
-int address(std::uint16_t profile0Address, int profile)
-{
-    const int gap = profile >= ProfileGapFrom ? ProfileGapSize : 0;
-    return profile0Address + fwmem::ProfileBlockSize * profile + gap;
-}
-
 void put(QByteArray &image, int at, unsigned value)
 {
     image[at] = char(std::uint8_t(value));
@@ -83,11 +77,11 @@ void FactoryImage::encodePerformance(QByteArray &image, int firmwareProfile,
     const unsigned rateCode =
         (MaxPoRate - qMin<unsigned>(profile.poRate, MaxPoRate)) & RateCodeMask;
     const unsigned stage = qMin<unsigned>(profile.currSelectDPI, fwmem::DpiStageCount - 1);
-    put(image, address(fwmem::Performance, firmwareProfile),
+    put(image, profileAddress(fwmem::Performance, firmwareProfile),
         fwmem::PerformanceMark | (rateCode << RateShift) | stage);
     for (int s = 0; s < fwmem::DpiStageCount; ++s) {
-        put(image, address(fwmem::DpiX + s, firmwareProfile), profile.xSensArr[s]);
-        put(image, address(fwmem::DpiY + s, firmwareProfile), profile.ySensArr[s]);
+        put(image, profileAddress(fwmem::DpiX + s, firmwareProfile), profile.xSensArr[s]);
+        put(image, profileAddress(fwmem::DpiY + s, firmwareProfile), profile.ySensArr[s]);
     }
 }
 
@@ -103,7 +97,7 @@ void FactoryImage::encodeLighting(QByteArray &image, int firmwareProfile,
         if (profile.islightOnArr[zone] && palette < ColourCodeOfPalette.size())
             value = mode | ColourCodeOfPalette[palette];
         const int zoneOffset = (zone + 1) % fwmem::LedZoneCount;
-        put(image, address(fwmem::LedZones + zoneOffset, firmwareProfile), value);
+        put(image, profileAddress(fwmem::LedZones + zoneOffset, firmwareProfile), value);
     }
 }
 
@@ -114,10 +108,11 @@ void FactoryImage::encodeButtons(QByteArray &image, int firmwareProfile,
     for (int button = 0; button < ButtonCount; ++button) {
         const BTN_INFO &info = profile.btnInfo[button];
         const int slot = FirmwareSlotOfButton[std::size_t(button)];
-        put(image, address(fwmem::ButtonClass + slot, firmwareProfile), info.FuncTableId);
+        put(image, profileAddress(fwmem::ButtonClass + slot, firmwareProfile), info.FuncTableId);
         for (int k = 0; k < fwmem::ButtonParamCount; ++k)
             put(image,
-                address(fwmem::ButtonParams + fwmem::ButtonParamCount * slot + k, firmwareProfile),
+                profileAddress(fwmem::ButtonParams + fwmem::ButtonParamCount * slot + k,
+                               firmwareProfile),
                 info.KeyBit[k]);
     }
 }

@@ -309,7 +309,7 @@ void FirmwareModel::applyButton(int slot, Notifications &out)
     switch (functionClass) {
     case fwfunc::Launcher:
         report[ButtonCodeByte] =
-            std::uint8_t(fwfunc::LauncherCodeBase + fwmem::ButtonSlotCount * profile + slot);
+            std::uint8_t(LauncherCodeBase + fwmem::ButtonSlotCount * profile + slot);
         emitInput(report, out);
         break;
     case fwfunc::ConfigApp:
@@ -385,12 +385,6 @@ int FirmwareModel::activeStageLocked() const
     const int stage =
         m_applied[profileAddress(fwmem::Performance, activeProfileLocked())] & StageMask;
     return std::min(stage, fwmem::DpiStageCount - 1);
-}
-
-std::uint16_t FirmwareModel::profileAddress(std::uint16_t profile0Address, int profile)
-{
-    const int gap = profile >= ProfileGapFrom ? ProfileGapSize : 0;
-    return std::uint16_t(profile0Address + fwmem::ProfileBlockSize * profile + gap);
 }
 
 int FirmwareModel::addObserver(FirmwareObserver observer)

@@ -116,7 +116,6 @@ private:
 
     int activeProfileLocked() const;
     int activeStageLocked() const;
-    static std::uint16_t profileAddress(std::uint16_t profile0Address, int profile);
     void notify(const Notifications &notifications);
 
     mutable std::mutex m_mutex;

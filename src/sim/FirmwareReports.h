@@ -5,10 +5,13 @@
 
 #include <cstdint>
 
-// The reports as the firmware reads and writes them. The virtual mouse keeps
-// its own copy of these bytes and of the block layout instead of borrowing the
-// host's encoders, so that a fault in the host's encoding shows up in device
-// tests instead of being mirrored by the firmware.
+// The reports as the firmware reads and writes them, and where its profile
+// blocks lie. The virtual mouse keeps its own copy of these on purpose,
+// instead of borrowing the host's encoders and decoders (InputReport,
+// MemoryMap::getOffsetAdrBy), so that a fault in the host's encoding shows up
+// in device tests instead of being mirrored by the firmware. This header is
+// the virtual mouse's only copy; the addresses inside profile 0's block are
+// the memory map's (fwmem), which both sides name alike.
 namespace orvex::sim::fwreport {
 
 // Feature reports (SET), byte 0.
@@ -44,12 +47,21 @@ constexpr int DpiXByte = 3;
 constexpr int DpiYByte = 4;
 constexpr int ButtonCodeByte = 5;
 constexpr int ProfileShift = 4;
-constexpr std::uint8_t ConfigAppCode = 0x00; // byte 5 of the configuration button's report
+constexpr std::uint8_t ConfigAppCode = 0x00;    // byte 5 of the configuration button's report
+constexpr std::uint8_t LauncherCodeBase = 0x80; // byte 5 of a launcher: base + 11 * profile + slot
 
 // The five profile blocks are 80 bytes apart, with 16 bytes skipped before
 // the fourth (0x1F0..0x1FF), so they start at 0x100, 0x150, 0x1A0, 0x200, 0x250.
 constexpr int ProfileGapFrom = 3;
 constexpr int ProfileGapSize = 16;
+constexpr int ProfileBlockSize = 80;
+
+// Where the byte at `profile0Address` of profile 0's block lies for `profile`.
+constexpr std::uint16_t profileAddress(int profile0Address, int profile)
+{
+    const int gap = profile >= ProfileGapFrom ? ProfileGapSize : 0;
+    return std::uint16_t(profile0Address + ProfileBlockSize * profile + gap);
+}
 
 // The performance byte: bit 7 set, bits 3-4 rate code (0 = 1000 Hz .. 3 = 125 Hz),
 // bits 0-2 the active DPI stage.

@@ -2,12 +2,15 @@
 #include "FirmwareModel.h"
 #include "InProcessTransport.h"
 
+#include "device/InputReport.h"
 #include "profile/FactoryProfiles.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
+using orvex::InputReport;
 using orvex::Report;
 using orvex::sim::FirmwareModel;
 using orvex::sim::FirmwareObserver;
@@ -38,6 +41,8 @@ int blockAddress(int profile0Address, int profile)
 }
 
 constexpr int Performance = 0x100;
+constexpr int DpiXOfStage0 = 0x101;
+constexpr int DpiYOfStage0 = 0x106;
 constexpr int ClassOfSlot0 = 0x10E;
 constexpr int ParamsOfSlot0 = 0x119;
 
@@ -238,6 +243,47 @@ TEST_F(FirmwareModelTest, ButtonsReportWhatTheirAppliedFunctionClassSays)
     model().pressButton(9);
     EXPECT_EQ(model().activeProfile(), 1);
     EXPECT_FALSE(model().pressButton(11));
+}
+
+// The firmware's encoding and the host's decoder are written apart on
+// purpose; every event of every profile and slot has to read back as meant.
+TEST_F(FirmwareModelTest, HostDecoderReadsEveryEventAsTheFirmwareMeantIt)
+{
+    for (int profile = 0; profile < 5; ++profile) {
+        SCOPED_TRACE(profile);
+        inputs.clear();
+        model().switchProfile(profile);
+        model().pressDpiUp();
+        ASSERT_EQ(inputs.size(), 2u);
+        const InputReport changed(inputs[0]);
+        EXPECT_EQ(changed.subKind(), InputReport::ProfileChanged);
+        EXPECT_TRUE(changed.namesProfile());
+        EXPECT_EQ(changed.profile(), profile);
+        const InputReport dpi(inputs[1]);
+        EXPECT_EQ(dpi.subKind(), InputReport::DpiStageChanged);
+        EXPECT_EQ(dpi.profile(), profile);
+        EXPECT_EQ(dpi.stage(), model().activeStage());
+        EXPECT_EQ(dpi.x(), model().appliedByte(blockAddress(DpiXOfStage0 + dpi.stage(), profile)));
+        EXPECT_EQ(dpi.y(), model().appliedByte(blockAddress(DpiYOfStage0 + dpi.stage(), profile)));
+
+        for (int slot = 0; slot < 11; ++slot) {
+            assign(profile, slot, 15, 0); // launcher
+            inputs.clear();
+            model().pressButton(slot);
+            ASSERT_EQ(inputs.size(), 1u);
+            const InputReport launcher(inputs[0]);
+            EXPECT_TRUE(launcher.isEvent());
+            EXPECT_EQ(launcher.subKind(), InputReport::ButtonPressed);
+            EXPECT_EQ(launcher.profile(), profile);
+            EXPECT_FALSE(launcher.isConfigurationButton());
+            EXPECT_EQ(launcher.launcherSlot(), std::optional<int>(slot));
+        }
+        assign(profile, 0, 8, 0); // configuration application
+        inputs.clear();
+        model().pressButton(0);
+        ASSERT_EQ(inputs.size(), 1u);
+        EXPECT_TRUE(InputReport(inputs[0]).isConfigurationButton());
+    }
 }
 
 TEST_F(FirmwareModelTest, UnpluggedMouseAnswersNothingAndReportsNothing)

@@ -23,10 +23,10 @@ enum Class : std::uint8_t
     Media = 3,         // p0 = consumer usage low byte, p1 = high byte
     Dpi = 4,           // p0 = DpiUp | DpiDown | DpiCycle
     ProfileSwitch = 5, // p0 = ProfileNext | ProfilePrevious
-    Macro = 6,         // p0 = repeat mode 0..3, p1 = repeat count, p2 = macro id
+    Macro = 6,         // p0 = repeat mode 0..3, p1 = repeat count, p2 = macro id (MacroIdParam)
     Wheel = 7,         // p0 = WheelUp | WheelDown | WheelLeft | WheelRight
-    ConfigApp = 8,     // starts the configuration application: input report A4 00, code 0x00
-    Launcher = 15,     // starts an application: input report A4 00, code 0x80 + 11p + slot
+    ConfigApp = 8,     // starts the configuration application: a button input report
+    Launcher = 15,     // starts an application: a button input report naming the slot
 };
 
 // Class MouseButton, p0.
@@ -71,8 +71,8 @@ constexpr std::uint8_t WheelDown = 2;
 constexpr std::uint8_t WheelLeft = 3;
 constexpr std::uint8_t WheelRight = 4;
 
-// Launcher input reports carry 0x80 + 11 * profile + slot in byte 5.
-constexpr std::uint8_t LauncherCodeBase = 0x80;
+// Class Macro: the parameter byte that holds the macro id.
+constexpr std::size_t MacroIdParam = 2;
 
 } // namespace fwfunc
 

@@ -5,8 +5,6 @@
 
 #include "platform/WexLogger.h"
 
-#include <hidapi.h>
-
 #include <algorithm>
 #include <utility>
 
@@ -19,17 +17,11 @@ QString fromLibrary(const wchar_t *text)
     return text ? QString::fromWCharArray(text) : QString();
 }
 
-QString hexId(std::uint16_t id)
-{
-    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 } // namespace
 
 HidTransport::HidTransport(std::uint16_t vendorId, std::uint16_t productId, const HidApi &api,
                            PhysicalPathReader physicalPath)
-    : api_(api), physicalPathOf_(std::move(physicalPath)), vendorId_(vendorId),
-      productId_(productId)
+    : api_(api), enumeration_(api, vendorId, productId), physicalPathOf_(std::move(physicalPath))
 {
 }
 
@@ -44,20 +36,20 @@ bool HidTransport::open()
         return true;
     if (!initialise())
         return false;
-    const QList<QByteArray> paths = interfacePaths();
+    const QList<QByteArray> paths = enumeration_.configurationPaths();
     return path_.isEmpty() ? openChosen(paths) : reopenSame(paths);
 }
 
 bool HidTransport::openChosen(const QList<QByteArray> &paths)
 {
     if (paths.isEmpty()) {
-        ORVEX_DEBUG(
-            QStringLiteral("%1: not found (%2)").arg(identity(), fromLibrary(api_.error(nullptr))));
+        ORVEX_DEBUG(QStringLiteral("%1: not found (%2)")
+                        .arg(enumeration_.identity(), fromLibrary(api_.error(nullptr))));
         return false;
     }
     if (paths.size() > 1)
         ORVEX_INFO(QStringLiteral("%1: %2 found, using %3")
-                       .arg(identity())
+                       .arg(enumeration_.identity())
                        .arg(paths.size())
                        .arg(QString::fromLocal8Bit(paths.front())));
     path_ = paths.front();
@@ -94,7 +86,7 @@ void HidTransport::forgetChoice()
 
 bool HidTransport::isPresent()
 {
-    const bool chosenOnBus = !path_.isEmpty() && interfacePaths().contains(path_);
+    const bool chosenOnBus = !path_.isEmpty() && enumeration_.configurationPaths().contains(path_);
     if (!path_.isEmpty() && !chosenOnBus) {
         ORVEX_INFO(QStringLiteral("%1: gone from the bus").arg(describe()));
         forgetChoice();
@@ -142,8 +134,8 @@ bool HidTransport::getFeatureReport(Report &report)
 QString HidTransport::describe() const
 {
     if (path_.isEmpty())
-        return QStringLiteral("%1 (not found)").arg(identity());
-    return QStringLiteral("%1 at %2").arg(identity(), QString::fromLocal8Bit(path_));
+        return QStringLiteral("%1 (not found)").arg(enumeration_.identity());
+    return QStringLiteral("%1 at %2").arg(enumeration_.identity(), QString::fromLocal8Bit(path_));
 }
 
 bool HidTransport::initialise()
@@ -152,30 +144,11 @@ bool HidTransport::initialise()
         return true;
     if (api_.init() != 0) {
         warnOpenFailure(QStringLiteral("%1: hidapi failed to initialise: %2")
-                            .arg(identity(), fromLibrary(api_.error(nullptr))));
+                            .arg(enumeration_.identity(), fromLibrary(api_.error(nullptr))));
         return false;
     }
     initialised_ = true;
     return true;
-}
-
-// The distinct nodes of the mouse's configuration interface, in bus order. The
-// hidraw backend lists one entry per top-level usage, so one node can appear
-// several times; the mouse's other interfaces (boot mouse, keyboard) do not
-// carry the feature reports and are skipped.
-QList<QByteArray> HidTransport::interfacePaths() const
-{
-    QList<QByteArray> paths;
-    hid_device_info *devices = api_.enumerate(vendorId_, productId_);
-    for (const hid_device_info *info = devices; info; info = info->next) {
-        if (info->interface_number != ConfigurationInterface || !info->path)
-            continue;
-        const QByteArray path(info->path);
-        if (!paths.contains(path))
-            paths.append(path);
-    }
-    api_.freeEnumeration(devices);
-    return paths;
 }
 
 bool HidTransport::openPath(const QByteArray &path)
@@ -216,11 +189,6 @@ void HidTransport::failTransfer(const char *operation, int result)
 QString HidTransport::deviceError() const
 {
     return fromLibrary(api_.error(device_));
-}
-
-QString HidTransport::identity() const
-{
-    return QStringLiteral("USB mouse %1:%2").arg(hexId(vendorId_), hexId(productId_));
 }
 
 } // namespace orvex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/HidApi.h"
+#include "device/HidEnumeration.h"
 #include "device/HidrawNode.h"
 #include "device/Transport.h"
 
@@ -17,8 +18,8 @@
 
 namespace orvex {
 
-// The real mouse: feature reports on USB interface 0 through hidapi's hidraw
-// backend.
+// The real mouse: feature reports on its configuration interface
+// (HidEnumeration) through hidapi's hidraw backend.
 //
 // The mouse does not number its reports, so every feature buffer handed to
 // hidapi is [0x00 report id, 8 payload bytes], 9 bytes long, and a transfer
@@ -59,12 +60,10 @@ public:
 
 private:
     static constexpr unsigned char ReportId = 0x00;
-    static constexpr int ConfigurationInterface = 0;
     static constexpr std::size_t BufferLength = 1 + std::tuple_size_v<Report>;
     using Buffer = std::array<unsigned char, BufferLength>;
 
     bool initialise();
-    QList<QByteArray> interfacePaths() const;
     bool openChosen(const QList<QByteArray> &paths);
     bool reopenSame(const QList<QByteArray> &paths);
     bool openPath(const QByteArray &path);
@@ -72,12 +71,10 @@ private:
     void warnOpenFailure(const QString &message);
     void failTransfer(const char *operation, int result);
     QString deviceError() const;
-    QString identity() const;
 
     const HidApi &api_;
+    HidEnumeration enumeration_;
     PhysicalPathReader physicalPathOf_;
-    std::uint16_t vendorId_;
-    std::uint16_t productId_;
     hid_device *device_ = nullptr;
     // The chosen device: its node and, as the kernel gave it then, its
     // physical path. Empty while none is chosen.

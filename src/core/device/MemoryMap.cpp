@@ -2,6 +2,8 @@
 #include "device/MemoryMap.h"
 
 #include "device/DeviceLink.h"
+#include "device/FirmwareFunctionTable.h"
+#include "profile/ProfileRecords.h"
 
 #include <array>
 #include <utility>
@@ -60,7 +62,7 @@ constexpr int MacroStepMouseUp = 4;
 
 std::uint16_t MemoryMap::getOffsetAdrBy(std::uint16_t address, int profile)
 {
-    const int skipped = profile >= 3 ? 16 : 0;
+    const int skipped = profile >= fwmem::ProfileGapFrom ? fwmem::ProfileGapSize : 0;
     return std::uint16_t(address + fwmem::ProfileBlockSize * profile + skipped);
 }
 
@@ -121,13 +123,23 @@ int MemoryMap::getMacroType2(int macroType)
 int MemoryMap::getBtnTypePro(int functionClass)
 {
     switch (functionClass) {
-    case 6:
-        return 2;
-    case 15:
-        return 3;
+    case fwfunc::Macro:
+        return MacroButtonType;
+    case fwfunc::Launcher:
+        return LauncherButtonType;
     default:
-        return 1;
+        return SingleButtonType;
     }
+}
+
+FirmwareFunction MemoryMap::firmwareFunction(const BTN_INFO &button)
+{
+    FirmwareFunction function{std::uint8_t(button.FuncTableId), {}};
+    for (std::size_t k = 0; k < function.params.size(); ++k) {
+        const bool macroId = button.FuncTableId == fwfunc::Macro && k == fwfunc::MacroIdParam;
+        function.params[k] = std::uint8_t(macroId ? button.MacroID : button.KeyBit[k]);
+    }
+    return function;
 }
 
 int MemoryMap::GetFWKeyCode(int virtualKey)

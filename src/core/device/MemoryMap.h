@@ -5,29 +5,38 @@
 
 namespace orvex {
 
+struct BTN_INFO;
+struct FirmwareFunction;
+
 // Addresses of the mouse's configuration memory. Profile-relative addresses
 // are given in profile 0's block; getOffsetAdrBy() moves them to profile p.
 namespace fwmem {
 constexpr std::uint16_t Size = 0x4000; // 16 KiB; higher addresses are not decoded
 
-constexpr std::uint16_t ActiveProfile = 0x008C; // 0x50 | profile; read back as byte & 7
+constexpr std::uint16_t ActiveProfile = 0x008C; // ActiveProfileMark | profile
 constexpr std::uint8_t ActiveProfileMark = 0x50;
-constexpr std::uint16_t LiftOff = 0x008E; // 0x20 | liftHeight (0..31)
+constexpr std::uint8_t ActiveProfileMask = 0x07; // the profile, when the byte is read back
+constexpr std::uint16_t LiftOff = 0x008E;        // 0x20 | liftHeight (0..31)
 constexpr std::uint8_t LiftOffMark = 0x20;
 constexpr std::uint8_t LiftOffMask = 0x1F;
 
 constexpr std::uint16_t ProfileBlock = 0x100; // 80 bytes per profile; 0x1F0..0x1FF skipped
 constexpr std::uint16_t ProfileBlockSize = 80;
+constexpr int ProfileGapFrom = 3;  // the blocks from profile 3 on lie ...
+constexpr int ProfileGapSize = 16; // ... this many bytes further
 constexpr int ProfileCount = 5;
 constexpr int ButtonSlotCount = 11;
 
 // Offsets inside a profile block.
 constexpr std::uint16_t Performance = 0x100; // bit 7 set; bits 3-4 rate code; bits 0-2 DPI stage
 constexpr std::uint8_t PerformanceMark = 0x80;
-constexpr std::uint16_t DpiX = 0x101;      // 4 stages, units of 50 DPI
+constexpr std::uint16_t DpiX = 0x101;      // 4 stages, in steps of DpiUnit
 constexpr std::uint16_t DpiUnused = 0x105; // never written
-constexpr std::uint16_t DpiY = 0x106;      // 4 stages, units of 50 DPI
+constexpr std::uint16_t DpiY = 0x106;      // 4 stages, in steps of DpiUnit
 constexpr int DpiStageCount = 4;
+// A resolution byte counts in steps of this many DPI, wherever it travels:
+// the DPI stages here, the profile's xSensArr/ySensArr and the DPI input report.
+constexpr int DpiUnit = 50;
 constexpr std::uint16_t LedZones = 0x10B; // zone i at LedZones + (i + 1) % 3
 constexpr int LedZoneCount = 3;
 constexpr std::uint8_t LedOff = 0x00;
@@ -83,8 +92,20 @@ public:
     static int getMacroType(int repeatMode);
     static int getMacroType2(int macroType);
 
-    // Function class byte -> btnType: 2 macro, 3 launcher, 1 anything else.
+    // btnType of a button record, which the application's pages go by.
+    enum ButtonType
+    {
+        SingleButtonType = 1,
+        MacroButtonType = 2,
+        LauncherButtonType = 3,
+    };
+    // Function class byte -> btnType: macro, launcher, or single for anything else.
     static int getBtnTypePro(int functionClass);
+
+    // What the firmware stores for a button record: its class byte
+    // (FuncTableId) and four parameter bytes, which are KeyBit[0..3] except
+    // that a macro's third byte is the macro id (MacroID).
+    static FirmwareFunction firmwareFunction(const BTN_INFO &button);
 
     // macOS virtual key code -> firmware key code (USB HID usage); 0 when unknown.
     static int GetFWKeyCode(int virtualKey);

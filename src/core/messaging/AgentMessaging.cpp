@@ -75,24 +75,29 @@ void AgentMessaging::sendFinishWinMsg(int type, const QVariant &value)
     InProcessNotifier::shared()->post(QLatin1String(notify::CloseWindowEvent), {}, userInfo);
 }
 
-void AgentMessaging::sendDevStatus(int type)
+QString AgentMessaging::devStatusName()
 {
-    DistributedNotifications::post(DevStatus, QString(), {{TypeKey, type}});
+    return DevStatus;
 }
 
-void AgentMessaging::sendDevStatus(int type, int value)
+void AgentMessaging::sendDevStatus(int type, const QString &name)
 {
-    DistributedNotifications::post(DevStatus, QString(), {{TypeKey, type}, {ValueKey, value}});
+    DistributedNotifications::post(name, QString(), {{TypeKey, type}});
 }
 
-void AgentMessaging::sendDevStatus(int type, const QList<int> &values)
+void AgentMessaging::sendDevStatus(int type, int value, const QString &name)
+{
+    DistributedNotifications::post(name, QString(), {{TypeKey, type}, {ValueKey, value}});
+}
+
+void AgentMessaging::sendDevStatus(int type, const QList<int> &values, const QString &name)
 {
     QVariantList list;
     for (int value : values)
         list << value;
     QVariantMap userInfo = numberedValues(list);
     userInfo.insert(TypeKey, type);
-    DistributedNotifications::post(DevStatus, QString(), userInfo);
+    DistributedNotifications::post(name, QString(), userInfo);
 }
 
 } // namespace orvex

@@ -28,11 +28,14 @@ public:
     static void sendHideLoadView(int value, bool success = true);
     static void sendFinishWinMsg(int type, const QVariant &value = {});
 
-    // Agent -> application: "OrvexDevStatus" with "type" and "value", or
-    // "type" and "value1", "value2", ...
-    static void sendDevStatus(int type, int value);
-    static void sendDevStatus(int type, const QList<int> &values);
-    static void sendDevStatus(int type);
+    // Agent -> application: the device status with "type" and "value", or
+    // "type" and "value1", "value2", ..., or "type" alone. Posted under `name`,
+    // which is "OrvexDevStatus" unless the agent's handler names another.
+    static void sendDevStatus(int type, int value, const QString &name = devStatusName());
+    static void sendDevStatus(int type, const QList<int> &values,
+                              const QString &name = devStatusName());
+    static void sendDevStatus(int type, const QString &name = devStatusName());
+    static QString devStatusName();
 
     // "value1", "value2", ... for the values in order.
     static QVariantMap numberedValues(const QVariantList &values);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/MemoryMap.h"
+#include "device/FirmwareFunctionTable.h"
 #include "platform/KeyCodeTable.h"
+#include "profile/ProfileRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,25 @@ TEST(MemoryMap, RepeatModesRoundTripThroughMacroTypes)
     EXPECT_EQ(MemoryMap::getBtnTypePro(6), 2);
     EXPECT_EQ(MemoryMap::getBtnTypePro(15), 3);
     EXPECT_EQ(MemoryMap::getBtnTypePro(1), 1);
+}
+
+// A macro's third parameter byte is its macro id, whatever KeyBit[2] holds;
+// every other class stores KeyBit as it is.
+TEST(MemoryMap, FirmwareFunctionOfAButtonRecord)
+{
+    orvex::BTN_INFO button{};
+    button.FuncTableId = orvex::fwfunc::Macro;
+    button.KeyBit[0] = 2;
+    button.KeyBit[1] = 3;
+    button.KeyBit[2] = 5;
+    button.KeyBit[3] = 0x1FF; // only the low byte travels
+    button.MacroID = 7;
+    EXPECT_EQ(MemoryMap::firmwareFunction(button),
+              (orvex::FirmwareFunction{orvex::fwfunc::Macro, {2, 3, 7, 0xFF}}));
+
+    button.FuncTableId = orvex::fwfunc::Keyboard;
+    EXPECT_EQ(MemoryMap::firmwareFunction(button),
+              (orvex::FirmwareFunction{orvex::fwfunc::Keyboard, {2, 3, 5, 0xFF}}));
 }
 
 TEST(MemoryMap, FirmwareKeyCodes)
