@@ -2,6 +2,7 @@
 #include "DeviceCommands.h"
 
 #include "DeviceConnection.h"
+#include "device/MemoryMap.h"
 
 #include "OrvexAction.h"
 #include "device/SettingsTransfer.h"
@@ -64,7 +65,7 @@ int DeviceCommands::info(const CtlInvocation &invocation)
     const auto active = OrvexAction::readByteChecked(fwmem::ActiveProfile);
     if (!active)
         return deviceFailure(QStringLiteral("info"));
-    const int activeSlot = *active & 7;
+    const int activeSlot = *active & fwmem::ActiveProfileMask;
     QStringList names;
     for (int slot = 0; slot < fwmem::ProfileCount; ++slot) {
         const auto name = readOnboardName(slot);

@@ -12,17 +12,7 @@ namespace orvex::ctl {
 
 namespace {
 
-constexpr int DpiUnit = 50;
 const QString Off = QStringLiteral("off");
-
-FirmwareFunction firmwareFunction(const BTN_INFO &button)
-{
-    FirmwareFunction function{std::uint8_t(button.FuncTableId), {}};
-    for (int k = 0; k < 4; ++k)
-        function.params[size_t(k)] = std::uint8_t(
-            button.FuncTableId == fwfunc::Macro && k == 2 ? button.MacroID : button.KeyBit[k]);
-    return function;
-}
 
 QString hexParams(const FirmwareFunction &function)
 {
@@ -47,7 +37,7 @@ QString ProfilePrinter::caption(const BTN_INFO &button)
 
 QString ProfilePrinter::describe(const BTN_INFO &button)
 {
-    return FirmwareFunctionTable::describe(firmwareFunction(button));
+    return FirmwareFunctionTable::describe(MemoryMap::firmwareFunction(button));
 }
 
 QString ProfilePrinter::colourName(const ORVEX_PROFILE &profile, int zone)
@@ -68,7 +58,7 @@ QString ProfilePrinter::text(const Heading &heading, const ORVEX_PROFILE &profil
         const BTN_INFO &button = profile.btnInfo[i];
         out << "    " << QString::fromLatin1(ButtonKeyNames[i]).leftJustified(12) << ' '
             << QStringLiteral("class %1").arg(button.FuncTableId, 3) << " ["
-            << hexParams(firmwareFunction(button)) << "]  " << describe(button);
+            << hexParams(MemoryMap::firmwareFunction(button)) << "]  " << describe(button);
         const QString name = caption(button);
         if (!name.isEmpty())
             out << "  \"" << name << '"';
@@ -80,7 +70,8 @@ QString ProfilePrinter::text(const Heading &heading, const ORVEX_PROFILE &profil
     out << "\n  DPI stages:";
     for (int stage = 0; stage < DpiStageCount; ++stage) {
         out << ' ' << (std::uint32_t(stage) == profile.currSelectDPI ? "*" : "")
-            << profile.xSensArr[stage] * DpiUnit << 'x' << profile.ySensArr[stage] * DpiUnit;
+            << profile.xSensArr[stage] * fwmem::DpiUnit << 'x'
+            << profile.ySensArr[stage] * fwmem::DpiUnit;
     }
     out << "\n  Report rate: " << reportRateHz(int(profile.poRate)) << " Hz\n"
         << "  Lift-off: " << profile.liftHeight << '\n';
@@ -89,7 +80,7 @@ QString ProfilePrinter::text(const Heading &heading, const ORVEX_PROFILE &profil
 
 QJsonObject ProfilePrinter::buttonJson(int index, const BTN_INFO &button)
 {
-    const FirmwareFunction function = firmwareFunction(button);
+    const FirmwareFunction function = MemoryMap::firmwareFunction(button);
     QJsonArray params;
     for (std::uint8_t b : function.params)
         params.append(int(b));
@@ -124,8 +115,9 @@ QJsonObject ProfilePrinter::json(const Heading &heading, const ORVEX_PROFILE &pr
         buttons.append(buttonJson(i, profile.btnInfo[i]));
     QJsonArray stages;
     for (int stage = 0; stage < DpiStageCount; ++stage) {
-        stages.append(QJsonObject{{QStringLiteral("x"), int(profile.xSensArr[stage] * DpiUnit)},
-                                  {QStringLiteral("y"), int(profile.ySensArr[stage] * DpiUnit)}});
+        stages.append(
+            QJsonObject{{QStringLiteral("x"), int(profile.xSensArr[stage] * fwmem::DpiUnit)},
+                        {QStringLiteral("y"), int(profile.ySensArr[stage] * fwmem::DpiUnit)}});
     }
     result.insert(QStringLiteral("buttons"), buttons);
     result.insert(QStringLiteral("lighting"), lightingJson(profile));

@@ -22,7 +22,6 @@ constexpr std::uint32_t FuncLauncher = 15;
 constexpr std::uint32_t FuncTKey = 239;
 constexpr std::uint32_t FuncPageUpWin = 240;
 constexpr std::uint32_t FuncPageDownWin = 241;
-constexpr int MacroIdParam = 2;
 constexpr int RepeatModeParam = 0;
 constexpr int RepeatCountParam = 1;
 constexpr int LengthHighShift = 8;
@@ -65,13 +64,12 @@ bool isMacro(const BTN_INFO &button)
 // Stops at the first write that does not go through.
 bool writeButton(const BTN_INFO &button, int slot, int buttonSlot)
 {
-    if (!DeviceLink::writeByteChecked(classAddress(slot, buttonSlot),
-                                      std::uint8_t(button.FuncTableId)))
+    const FirmwareFunction function = MemoryMap::firmwareFunction(button);
+    if (!DeviceLink::writeByteChecked(classAddress(slot, buttonSlot), function.functionClass))
         return false;
     for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
-        const std::uint32_t value =
-            isMacro(button) && k == MacroIdParam ? button.MacroID : button.KeyBit[k];
-        if (!DeviceLink::writeByteChecked(paramAddress(slot, buttonSlot, k), std::uint8_t(value)))
+        if (!DeviceLink::writeByteChecked(paramAddress(slot, buttonSlot, k),
+                                          function.params[std::size_t(k)]))
             return false;
     }
     return true;
@@ -153,7 +151,7 @@ bool ButtonTransfer::getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PRO
 std::uint32_t ButtonTransfer::functionIdFor(const BTN_INFO &button, std::uint32_t previous)
 {
     if (isMacro(button))
-        return button.KeyBit[MacroIdParam] >= 1 ? FuncMacro : FuncTKey;
+        return button.KeyBit[fwfunc::MacroIdParam] >= 1 ? FuncMacro : FuncTKey;
     if (button.FuncTableId == fwfunc::Launcher)
         return FuncLauncher;
     if (button.FuncTableId == fwfunc::MouseButton && button.KeyBit[0] == fwfunc::MouseBack)
@@ -181,7 +179,7 @@ bool ButtonTransfer::readButtons(int slot, ORVEX_PROFILE &record)
             ORVEX_PROFILE scratch = read;
             if (!getMacroInfoFromDevice(slot, i, scratch))
                 return false;
-            result.MacroID = result.KeyBit[MacroIdParam];
+            result.MacroID = result.KeyBit[fwfunc::MacroIdParam];
         }
         result.FuncID = functionIdFor(result, read.btnInfo[i].FuncID);
         read.btnInfo[i] = result;

@@ -19,7 +19,6 @@ namespace {
 constexpr int RateCodeShift = 3;
 constexpr std::uint8_t RateCodeMask = 0x03;
 constexpr std::uint8_t StageMask = 0x07;
-constexpr std::uint8_t ActiveProfileMask = 0x07;
 
 std::uint16_t inBlock(int slot, std::uint16_t profile0Address)
 {
@@ -194,7 +193,7 @@ std::optional<QString> SettingsTransfer::readName(int slot)
 
 int SettingsTransfer::getFWProfile()
 {
-    return DeviceLink::getAdrrDataWithAddr(fwmem::ActiveProfile) & ActiveProfileMask;
+    return DeviceLink::getAdrrDataWithAddr(fwmem::ActiveProfile) & fwmem::ActiveProfileMask;
 }
 
 } // namespace orvex

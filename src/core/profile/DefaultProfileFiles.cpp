@@ -2,6 +2,7 @@
 #include "profile/DefaultProfileFiles.h"
 
 #include "device/FirmwareFunctionTable.h"
+#include "device/MemoryMap.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfileFileNames.h"
@@ -11,14 +12,6 @@ namespace orvex {
 namespace {
 constexpr std::uint32_t OnScreenDisplayOn = 1;
 
-FirmwareFunction firmwareFunctionOf(const BTN_INFO &button)
-{
-    FirmwareFunction function;
-    function.functionClass = std::uint8_t(button.FuncTableId);
-    for (std::size_t k = 0; k < function.params.size(); ++k)
-        function.params[k] = std::uint8_t(button.KeyBit[k]);
-    return function;
-}
 } // namespace
 
 QString DefaultProfileFiles::fileName(int slot)
@@ -60,9 +53,10 @@ ProfileValuePtr DefaultProfileFiles::build(const FactoryProfile &factory,
         const std::optional<std::uint32_t> id = lookup(button);
         if (!id) {
             if (error)
-                *error = QStringLiteral("%1: no catalogue entry for %2")
-                             .arg(factory.name,
-                                  FirmwareFunctionTable::describe(firmwareFunctionOf(button)));
+                *error =
+                    QStringLiteral("%1: no catalogue entry for %2")
+                        .arg(factory.name,
+                             FirmwareFunctionTable::describe(MemoryMap::firmwareFunction(button)));
             return nullptr;
         }
         button.FuncID = *id;

@@ -15,8 +15,7 @@ namespace orvex {
 namespace {
 
 constexpr char SourcePath[] = ":/orvex/factory-profiles.json";
-constexpr int DpiUnit = 50;
-constexpr int MaxDpiValue = 255 * DpiUnit;
+constexpr int MaxDpiValue = 255 * fwmem::DpiUnit;
 
 class SourceError
 {
@@ -69,9 +68,9 @@ void fillLighting(const QJsonObject &lighting, ORVEX_PROFILE &profile)
 std::uint32_t dpiCode(const QJsonValue &value)
 {
     const int dpi = value.toInt(-1);
-    if (dpi < DpiUnit || dpi > MaxDpiValue || dpi % DpiUnit != 0)
+    if (dpi < fwmem::DpiUnit || dpi > MaxDpiValue || dpi % fwmem::DpiUnit != 0)
         throw SourceError(QStringLiteral("DPI %1 is not a multiple of 50 in 50..12750").arg(dpi));
-    return std::uint32_t(dpi / DpiUnit);
+    return std::uint32_t(dpi / fwmem::DpiUnit);
 }
 
 void fillPerformance(const QJsonObject &source, ORVEX_PROFILE &profile)

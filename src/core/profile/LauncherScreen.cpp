@@ -2,6 +2,7 @@
 #include "profile/LauncherScreen.h"
 
 #include "device/FirmwareFunctionTable.h"
+#include "device/MemoryMap.h"
 #include "platform/LauncherTarget.h"
 #include "platform/WexLogger.h"
 
@@ -12,7 +13,6 @@ namespace orvex {
 namespace {
 // FuncID and btnType of a launcher, as the application sets them.
 constexpr std::uint32_t LauncherFunctionId = 15;
-constexpr std::uint32_t LauncherButtonType = 3;
 } // namespace
 
 QString LauncherScreen::pathOf(const BTN_INFO &button)
@@ -24,7 +24,7 @@ QString LauncherScreen::pathOf(const BTN_INFO &button)
 bool LauncherScreen::isLauncher(const BTN_INFO &button)
 {
     return button.FuncTableId == fwfunc::Launcher || button.FuncID == LauncherFunctionId ||
-           button.btnType == LauncherButtonType;
+           button.btnType == MemoryMap::LauncherButtonType;
 }
 
 QList<LauncherScreen::Refusal> LauncherScreen::screen(ORVEX_PROFILE &profile,

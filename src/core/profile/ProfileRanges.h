@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "device/MemoryMap.h"
+
 #include "profile/ProfileRecords.h"
 
 #include <QStringList>
@@ -23,8 +25,8 @@ public:
     static constexpr std::uint32_t MaxColourIndex = PaletteColourCount - 1;
     // The active stage shares the performance byte with the report rate.
     static constexpr std::uint32_t MaxDpiStage = DpiStageCount - 1;
-    static constexpr std::uint32_t MinButtonType = 1;
-    static constexpr std::uint32_t MaxButtonType = 3;
+    static constexpr std::uint32_t MinButtonType = MemoryMap::SingleButtonType;
+    static constexpr std::uint32_t MaxButtonType = MemoryMap::LauncherButtonType;
 
     // Brings every field out of range to the nearest valid value; a button
     // type, which only names the button's function class, is taken from

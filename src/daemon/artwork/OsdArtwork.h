@@ -61,9 +61,6 @@ constexpr QRect DpiYRect{251, Height - 9 - 50, 202, 50};     // ... Y
 constexpr int DpiValueFontSize = 90;
 constexpr int DpiXYFontSize = 70;
 
-// One resolution byte is this many DPI.
-constexpr int DpiPerUnit = 50;
-
 // The font the figures are drawn with, shipped beside the pictures.
 inline constexpr char FontFile[] = "osd/OsdFigures.ttf";
 

@@ -11,6 +11,7 @@
 #include "WexMenulist.h"
 #include "WexSetpPanelObj.h"
 #include "WexTextField.h"
+#include "device/MemoryMap.h"
 #include "platform/ResourceFolder.h"
 
 #include <QTimer>
@@ -205,8 +206,10 @@ void GalleryView::addFields()
     const QImage levelThumb = loadImage(QStringLiteral("Slider1.png"));
     WexProgressBar *level = OrvexWidgetFactory::AddProBar(
         GalleryLayout::dpiSlider(),
-        [dpi](WexProgressBar *sender) { dpi->setIntValue(int(sender->currentPos()) * 50); }, this,
-        levelThumb, 164, 1);
+        [dpi](WexProgressBar *sender) {
+            dpi->setIntValue(int(sender->currentPos()) * fwmem::DpiUnit);
+        },
+        this, levelThumb, 164, 1);
     level->setOverImage(
         OrvexWidgetFactory::GetImageFromRect(activeImage(), GalleryLayout::dpiSlider()));
     level->setIsConImage(true);
