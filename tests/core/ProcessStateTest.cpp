@@ -3,6 +3,7 @@
 #include "OrvexAction.h"
 #include "device/DeviceSelector.h"
 #include "device/TransferProgress.h"
+#include "device/TransferWorker.h"
 #include "device/WexHIDComFunction.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WexLogger.h"
@@ -89,6 +90,12 @@ QList<Holder> holders()
              TransferProgress::begin(QStringLiteral("Writing"), 3);
          },
          [] { return heardFrom(&TransferProgress::step); }},
+        {"TransferWorker",
+         [] {
+             TransferWorker::start(
+                 [] { OrvexAction::sleepUnlessStopped(std::chrono::minutes(1)); });
+         },
+         [] { return QString::number(TransferWorker::isRunning()); }},
         {"DeviceTransfer", [] { OrvexAction::setSettlePause(std::chrono::milliseconds(0)); },
          [] { return QString::number(OrvexAction::settlePause().count()); }},
         {"LoadingOverlayHook",

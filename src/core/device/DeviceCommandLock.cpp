@@ -57,15 +57,47 @@ QString DeviceCommandLock::lockFilePath(const QString &devicePath)
 void DeviceCommandLock::lock()
 {
     m_mutex.lock();
-    if (++m_depth == 1)
-        acquireDeviceFile();
+    if (++m_depth == 1) {
+        m_owner = std::this_thread::get_id();
+        // A suspended holder still has the file: a second lock of it from
+        // this process would wait for ourselves.
+        if (m_suspended == 0)
+            acquireDeviceFile();
+    }
 }
 
 void DeviceCommandLock::unlock() noexcept
 {
-    if (--m_depth == 0)
-        releaseDeviceFile();
+    if (--m_depth == 0) {
+        m_owner = std::thread::id();
+        if (m_suspended == 0)
+            releaseDeviceFile();
+    }
     m_mutex.unlock();
+}
+
+int DeviceCommandLock::suspend()
+{
+    if (m_owner.load() != std::this_thread::get_id())
+        return 0;
+    const int depth = m_depth;
+    ++m_suspended;
+    m_depth = 0;
+    m_owner = std::thread::id();
+    for (int level = 0; level < depth; ++level)
+        m_mutex.unlock();
+    return depth;
+}
+
+void DeviceCommandLock::resume(int depth)
+{
+    if (depth == 0)
+        return;
+    for (int level = 0; level < depth; ++level)
+        m_mutex.lock();
+    m_depth = depth;
+    m_owner = std::this_thread::get_id();
+    --m_suspended;
 }
 
 void DeviceCommandLock::acquireDeviceFile()

@@ -4,6 +4,9 @@
 #include <QRecursiveMutex>
 #include <QString>
 
+#include <atomic>
+#include <thread>
+
 namespace orvex {
 
 // Serialises the requests sent to the mouse, within this process and across
@@ -30,6 +33,17 @@ public:
     void lock();
     void unlock() noexcept;
 
+    // For a thread that holds the lock and must wait for another thread of
+    // this process that may send requests meanwhile (a transfer on a worker
+    // waiting for the main thread): suspend() lets go of the mutex however
+    // deeply the calling thread held it and answers that depth (0, doing
+    // nothing, when the calling thread did not hold it); resume() takes it
+    // back as deeply. The device file stays locked in between, so other
+    // programs stay out of the transfer while this process's threads may
+    // send requests of their own.
+    int suspend();
+    void resume(int depth);
+
     // The file that stands for the device at `devicePath` (a hidraw node or
     // a virtual mouse's socket); empty when there is no safe runtime folder.
     static QString lockFilePath(const QString &devicePath);
@@ -39,7 +53,12 @@ private:
     void releaseDeviceFile() noexcept;
 
     QRecursiveMutex m_mutex;
+    // m_depth and m_suspended are guarded by m_mutex.
     int m_depth = 0;
+    // Holders that suspended their hold; while there is one, the device file
+    // is kept whoever takes and releases the mutex.
+    int m_suspended = 0;
+    std::atomic<std::thread::id> m_owner{};
     int m_fileDescriptor = -1;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <thread>
@@ -26,6 +27,11 @@ constexpr long long DefaultPauseMs = 30;
 std::atomic<long long> pauseMs{DefaultPauseMs};
 // When the last request was sent; guarded by commandLock().
 Clock::time_point lastRequestAt{};
+
+// The stop flag of the transfer running on this thread (setStopFlag()).
+thread_local const std::atomic<bool> *stopFlag = nullptr;
+// How soon a sleeping transfer notices that it is asked to stop.
+constexpr auto StopPollInterval = std::chrono::milliseconds(10);
 
 using Buffer = Report;
 
@@ -92,8 +98,38 @@ void DeviceLink::pause()
         std::this_thread::yield();
 }
 
+void DeviceLink::setStopFlag(const std::atomic<bool> *flag)
+{
+    stopFlag = flag;
+}
+
+bool DeviceLink::stopRequested()
+{
+    return stopFlag && stopFlag->load();
+}
+
+bool DeviceLink::sleepUnlessStopped(std::chrono::milliseconds pause)
+{
+    const auto deadline = Clock::now() + pause;
+    while (!stopRequested()) {
+        const auto left = deadline - Clock::now();
+        if (left <= Clock::duration::zero())
+            return true;
+        std::this_thread::sleep_for(std::min<Clock::duration>(left, StopPollInterval));
+    }
+    return false;
+}
+
+bool DeviceLink::stoppedBefore(const std::uint8_t *report)
+{
+    const bool reset = report[0] == fwcmd::Control && report[1] == fwcmd::ControlReset;
+    return stopRequested() && !reset;
+}
+
 bool DeviceLink::sendRequest(std::uint8_t *report)
 {
+    if (stoppedBefore(report))
+        return false;
     // A request after one without its own pause (a profile selection) waits too.
     pause();
     const bool sent = SetCommand(report, fwcmd::ReportLength) != 0;
@@ -257,6 +293,7 @@ void DeviceLink::resetState()
     QMutexLocker lock(&commandLock());
     sysDeviceReq = nullptr;
     lastRequestAt = {};
+    stopFlag = nullptr;
     pauseMs = DefaultPauseMs;
     batchDepth = 0;
 }

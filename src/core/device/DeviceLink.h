@@ -4,6 +4,7 @@
 #include "device/DeviceCommandLock.h"
 #include "device/Transport.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -82,6 +83,20 @@ public:
     // process is interleaved with it.
     static DeviceCommandLock &commandLock();
 
+    // How a transfer is stopped between two requests (TransferWorker::stop()).
+    // The thread running it points at a flag; once the flag is set, every
+    // further request of that thread fails without reaching the mouse, as if
+    // the mouse had been unplugged: the transfer stores nothing and writes no
+    // more. Reset alone still goes out, so that a run of writes cut short is
+    // dropped rather than applied (finishWrites()). Null, the default: the
+    // thread is never stopped. Other threads' requests are not affected.
+    static void setStopFlag(const std::atomic<bool> *flag);
+    // Whether the calling thread has been asked to stop.
+    static bool stopRequested();
+    // Sleeps for `pause`, but no longer than until the calling thread is
+    // asked to stop; answers false when it was.
+    static bool sleepUnlessStopped(std::chrono::milliseconds pause);
+
     // The pause after each request. Tests that move many bytes shorten it.
     static void setReportPause(std::chrono::milliseconds pause);
     static std::chrono::milliseconds reportPause();
@@ -94,6 +109,7 @@ private:
     static int batchDepth;
 
     static bool sendRequest(std::uint8_t *report);
+    static bool stoppedBefore(const std::uint8_t *report);
     static std::optional<std::uint8_t> readOnce(std::uint16_t address, bool *mismatch);
     static bool answersRequest(const Report &answer, std::uint16_t address);
     static bool controlCommand(std::uint8_t command, std::uint8_t argument, bool pauseAfter);

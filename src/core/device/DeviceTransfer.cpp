@@ -9,8 +9,10 @@
 #include "device/SettingsTransfer.h"
 #include "device/TransferProgress.h"
 #include "device/TransferState.h"
+#include "device/TransferWorker.h"
 #include "messaging/AgentMessaging.h"
 #include "messaging/LoadingOverlayHook.h"
+#include "messaging/MainThreadCall.h"
 #include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
@@ -19,7 +21,7 @@
 #include <QMutexLocker>
 
 #include <atomic>
-#include <thread>
+#include <optional>
 
 namespace orvex {
 
@@ -31,17 +33,37 @@ constexpr int DeviceTransferEnd = 1;
 constexpr long long DefaultSettleMs = 5000;
 std::atomic<long long> settleMs{DefaultSettleMs};
 
+// Main thread only, like everything reached through it.
 ProfieController *controller()
 {
     return ProfileState::getShareProCon();
 }
 
+// Runs a step that needs the profile store on the main thread. A worker lets
+// go of the command channel while it waits (keeping other programs out), so
+// that the main thread never waits for the channel while the worker waits
+// for the main thread. False when the step did not run.
+bool onMainThread(const std::function<void()> &step)
+{
+    if (MainThreadCall::isMainThread()) {
+        step();
+        return true;
+    }
+    DeviceCommandLock &channel = DeviceLink::commandLock();
+    const int depth = channel.suspend();
+    const bool ran = MainThreadCall::run(step);
+    channel.resume(depth);
+    if (!ran)
+        ORVEX_WARNING(QStringLiteral("the application ended before the import was done"));
+    return ran;
+}
+
 // What an import changes and puts back when it fails.
 struct Selection
 {
-    int slot;
-    ORVEX_PROFILE record;
-    bool needSave;
+    int slot = 0;
+    ORVEX_PROFILE record{};
+    bool needSave = false;
 };
 
 Selection rememberSelection()
@@ -75,6 +97,74 @@ ProfileValuePtr storedProfileNamed(const QString &nameOnMouse, int slot)
     return nullptr;
 }
 
+// A slot bound to its stored profile: the record the mouse's bytes are read
+// into, and the name to write back for a slot that had none.
+struct SlotBinding
+{
+    ORVEX_PROFILE base{};
+    std::optional<QString> newName;
+};
+
+SlotBinding bindSlot(int slot, const QString &nameOnMouse)
+{
+    ProfieController *profiles = controller();
+    profiles->setCurrFWProfileIndex(slot);
+    SlotBinding binding;
+    ProfileValuePtr profile;
+    if (nameOnMouse.isEmpty()) {
+        profile = profiles->addProfile();
+        binding.newName = profile->name();
+    } else {
+        profile = storedProfileNamed(nameOnMouse, slot);
+        if (!profile)
+            profile = profiles->addProfileByName(nameOnMouse, nullptr);
+    }
+    profiles->setProfileToFWPro(profile->profileId());
+    binding.base = ProfileState::selProfile;
+    return binding;
+}
+
+void storeSlot(const ORVEX_PROFILE &read)
+{
+    ProfileState::selProfile = read;
+    controller()->saveSelProfileToData();
+}
+
+// Keeps what the import read, or, when it did not read everything or could
+// not save it, drops it.
+DeviceTransfer::ImportOutcome finishImport(bool read, const Selection &before)
+{
+    using Outcome = DeviceTransfer::ImportOutcome;
+    Outcome outcome = Outcome::Imported;
+    if (!read)
+        outcome = Outcome::MouseStopped;
+    else if (!controller()->saveToSys())
+        outcome = Outcome::FolderNotWritten;
+    if (outcome == Outcome::Imported) {
+        controller()->setCurrFWProfileIndex(before.slot);
+    } else {
+        // A failed save leaves every profile file it had not yet replaced as
+        // it was: reloading the folder drops what the import had changed in
+        // memory.
+        controller()->refreshProfile();
+        restoreSelection(before);
+    }
+    return outcome;
+}
+
+void reportImportFailure(DeviceTransfer::ImportOutcome outcome)
+{
+    using Outcome = DeviceTransfer::ImportOutcome;
+    if (outcome == Outcome::MouseStopped && DeviceLink::stopRequested())
+        ORVEX_WARNING(QStringLiteral("import stopped on request; stored profiles unchanged"));
+    else if (outcome == Outcome::MouseStopped)
+        ORVEX_WARNING(
+            QStringLiteral("import stopped: the mouse did not answer; stored profiles unchanged"));
+    else if (outcome == Outcome::FolderNotWritten)
+        ORVEX_WARNING(QStringLiteral("import read the mouse, but the profile folder could not be "
+                                     "written; stored profiles unchanged"));
+}
+
 const bool registeredReset = ProcessState::add("DeviceTransfer", &DeviceTransfer::resetState);
 
 } // namespace
@@ -94,16 +184,29 @@ void DeviceTransfer::resetState()
     settleMs = DefaultSettleMs;
 }
 
-void DeviceTransfer::takeWorkingRecord()
+DeviceTransfer::WorkingRecord DeviceTransfer::takeWorkingRecord()
 {
-    TransferState::currSetProfile = ProfileState::selProfile;
-    TransferState::currSetProfileID = controller()->currFWProfileIndex();
+    const ProfileValuePtr profile = controller()->currProfile();
+    return {controller()->currFWProfileIndex(), profile ? profile->name() : QString(),
+            ProfileState::selProfile};
+}
+
+void DeviceTransfer::useWorkingRecord(const WorkingRecord &working)
+{
+    TransferState::currSetProfile = working.record;
+    TransferState::currSetProfileID = working.slot;
 }
 
 bool DeviceTransfer::setCurrBtnInfoToDevice()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    takeWorkingRecord();
+    return sendButtons(takeWorkingRecord());
+}
+
+bool DeviceTransfer::sendButtons(const WorkingRecord &working)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    useWorkingRecord(working);
     TransferProgress::begin(QStringLiteral("Writing buttons"), fwmem::ButtonSlotCount * 5);
     const bool sent = ButtonTransfer::setBtnInfoToDevice();
     TransferProgress::end();
@@ -114,71 +217,66 @@ bool DeviceTransfer::setCurrBtnInfoToDevice()
 bool DeviceTransfer::setCurrColorToDev()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    takeWorkingRecord();
+    useWorkingRecord(takeWorkingRecord());
     return SettingsTransfer::setColorToDevice();
 }
 
 bool DeviceTransfer::setCurrSettingToDev()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    takeWorkingRecord();
+    useWorkingRecord(takeWorkingRecord());
     return SettingsTransfer::setSettingToDev();
 }
 
 bool DeviceTransfer::setCurrDPILevelToDev()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    takeWorkingRecord();
+    useWorkingRecord(takeWorkingRecord());
     return SettingsTransfer::setDPILevelToDev();
 }
 
 bool DeviceTransfer::applyFWData()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    takeWorkingRecord();
-    const ProfileValuePtr profile = controller()->currProfile();
-    const QString name = profile ? profile->name() : QString();
-    TransferProgress::begin(
-        QStringLiteral("Writing profile %1").arg(TransferState::currSetProfileID + 1),
-        OnboardProfile::readStepsEstimate() + name.size());
-    const bool sent =
-        OnboardProfile{TransferState::currSetProfileID, name, TransferState::currSetProfile}
-            .write();
+    return sendProfile(takeWorkingRecord());
+}
+
+bool DeviceTransfer::sendProfile(const WorkingRecord &working)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    useWorkingRecord(working);
+    TransferProgress::begin(QStringLiteral("Writing profile %1").arg(working.slot + 1),
+                            OnboardProfile::readStepsEstimate() + working.name.size());
+    const bool sent = OnboardProfile{working.slot, working.name, working.record}.write();
     TransferProgress::end();
-    if (!sent)
+    if (!sent && DeviceLink::stopRequested())
+        ORVEX_WARNING(QStringLiteral("applying profile \"%1\" to slot %2 stopped on request")
+                          .arg(working.name)
+                          .arg(working.slot));
+    else if (!sent)
         ORVEX_WARNING(
             QStringLiteral("applying profile \"%1\" to slot %2 failed: the mouse did not answer")
-                .arg(name)
-                .arg(TransferState::currSetProfileID));
+                .arg(working.name)
+                .arg(working.slot));
     AgentMessaging::sendHideLoadView(ButtonTransferEnd, sent);
     return sent;
 }
 
 bool DeviceTransfer::importSlot(int slot)
 {
-    ProfieController *profiles = controller();
-    profiles->setCurrFWProfileIndex(slot);
     const std::optional<QString> name = SettingsTransfer::readName(slot);
     if (!name)
         return false;
-    ProfileValuePtr profile;
-    if (name->isEmpty()) {
-        profile = profiles->addProfile();
-        if (!DeviceLink::finishWrites(SettingsTransfer::writeName(slot, profile->name())))
-            return false;
-    } else {
-        profile = storedProfileNamed(*name, slot);
-        if (!profile)
-            profile = profiles->addProfileByName(*name, nullptr);
-    }
-    profiles->setProfileToFWPro(profile->profileId());
-    const std::optional<ORVEX_PROFILE> read =
-        OnboardProfile::readRecord(slot, ProfileState::selProfile);
+    SlotBinding binding;
+    if (!onMainThread([&] { binding = bindSlot(slot, *name); }))
+        return false;
+    if (binding.newName &&
+        !DeviceLink::finishWrites(SettingsTransfer::writeName(slot, *binding.newName)))
+        return false;
+    const std::optional<ORVEX_PROFILE> read = OnboardProfile::readRecord(slot, binding.base);
     if (!read)
         return false;
-    ProfileState::selProfile = *read;
-    profiles->saveSelProfileToData();
-    return true;
+    return onMainThread([&] { storeSlot(*read); });
 }
 
 bool DeviceTransfer::getAllFWData()
@@ -189,8 +287,18 @@ bool DeviceTransfer::getAllFWData()
 DeviceTransfer::ImportOutcome DeviceTransfer::importAll()
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    std::this_thread::sleep_for(settlePause());
-    const Selection before = rememberSelection();
+    const ImportOutcome outcome =
+        DeviceLink::sleepUnlessStopped(settlePause()) ? importSlots() : ImportOutcome::MouseStopped;
+    reportImportFailure(outcome);
+    AgentMessaging::sendHideLoadView(DeviceTransferEnd, outcome == ImportOutcome::Imported);
+    return outcome;
+}
+
+DeviceTransfer::ImportOutcome DeviceTransfer::importSlots()
+{
+    Selection before;
+    if (!onMainThread([&] { before = rememberSelection(); }))
+        return ImportOutcome::MouseStopped;
     bool read = true;
     for (int slot = 0; slot < fwmem::ProfileCount && read; ++slot) {
         TransferProgress::begin(
@@ -199,52 +307,38 @@ DeviceTransfer::ImportOutcome DeviceTransfer::importAll()
         read = importSlot(slot);
     }
     TransferProgress::end();
-    ImportOutcome outcome = ImportOutcome::Imported;
-    if (!read) {
-        outcome = ImportOutcome::MouseStopped;
-        ORVEX_WARNING(
-            QStringLiteral("import stopped: the mouse did not answer; stored profiles unchanged"));
-    } else if (!controller()->saveToSys()) {
-        outcome = ImportOutcome::FolderNotWritten;
-        ORVEX_WARNING(QStringLiteral("import read the mouse, but the profile folder could not be "
-                                     "written; stored profiles unchanged"));
-    }
-    if (outcome == ImportOutcome::Imported) {
-        controller()->setCurrFWProfileIndex(before.slot);
-    } else {
-        // A failed save leaves every profile file it had not yet replaced as
-        // it was: reloading the folder drops what the import had changed in
-        // memory.
-        controller()->refreshProfile();
-        restoreSelection(before);
-    }
-    AgentMessaging::sendHideLoadView(DeviceTransferEnd, outcome == ImportOutcome::Imported);
+    ImportOutcome outcome = ImportOutcome::MouseStopped;
+    onMainThread([&] { outcome = finishImport(read, before); });
     return outcome;
 }
 
-void DeviceTransfer::runOnWorker(bool (*transfer)())
+bool DeviceTransfer::startBehindOverlay(std::function<void()> transfer)
 {
-    LoadingOverlayHook::show();
-    std::thread([transfer] {
+    const bool started = TransferWorker::start([transfer = std::move(transfer)] {
         TransferProgress::setListener(&LoadingOverlayHook::reportProgress);
         transfer();
         TransferProgress::setListener({});
-    }).detach();
+    });
+    if (started)
+        LoadingOverlayHook::show();
+    return started;
 }
 
-void DeviceTransfer::setCurrBtnInfoToDevicePro()
+bool DeviceTransfer::setCurrBtnInfoToDevicePro()
 {
-    runOnWorker(&DeviceTransfer::setCurrBtnInfoToDevice);
+    const WorkingRecord working = takeWorkingRecord();
+    return startBehindOverlay([working] { sendButtons(working); });
 }
 
-void DeviceTransfer::applyFWDataPro()
+bool DeviceTransfer::applyFWDataPro()
 {
-    runOnWorker(&DeviceTransfer::applyFWData);
+    const WorkingRecord working = takeWorkingRecord();
+    return startBehindOverlay([working] { sendProfile(working); });
 }
 
-void DeviceTransfer::getAllFWDataPro()
+bool DeviceTransfer::getAllFWDataPro()
 {
-    runOnWorker(&DeviceTransfer::getAllFWData);
+    return startBehindOverlay([] { importAll(); });
 }
 
 } // namespace orvex

@@ -2,8 +2,13 @@
 #include "profile/ProfileState.h"
 
 #include "platform/ProcessState.h"
+#include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
+#include <atomic>
 #include <memory>
 
 namespace orvex {
@@ -17,11 +22,28 @@ std::unique_ptr<ProfieController> &sharedController()
     return controller;
 }
 
+std::atomic<int> offMainThreadCalls{0};
+
+void checkThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread())
+        return;
+    ++offMainThreadCalls;
+    ORVEX_ERROR(QStringLiteral("the profile store was used off the main thread"));
+}
+
 const bool registeredReset = ProcessState::add("ProfileState", &ProfileState::resetState);
 } // namespace
 
+int ProfileState::offMainThreadUses()
+{
+    return offMainThreadCalls.load();
+}
+
 ProfieController *ProfileState::getShareProCon()
 {
+    checkThread();
     std::unique_ptr<ProfieController> &controller = sharedController();
     if (!controller) {
         controller = std::make_unique<ProfieController>();
@@ -36,6 +58,7 @@ void ProfileState::resetState()
     sysProCon = nullptr;
     selProfile = {};
     isNeedSave = false;
+    offMainThreadCalls = 0;
 }
 
 } // namespace orvex

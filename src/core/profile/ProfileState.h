@@ -8,9 +8,9 @@ namespace orvex {
 class ProfieController;
 
 // Process-wide state of the profile store, reached through the toolbox as
-// OrvexAction::selProfile and so on. Main thread only, except that whole-
-// profile transfers read selProfile on their worker thread while the
-// application's modal overlay keeps the main thread off it.
+// OrvexAction::selProfile and so on. Main thread only (the application's
+// thread; any one thread in a program without a QCoreApplication): transfers
+// on a worker hand their store steps to the main thread (MainThreadCall).
 class ProfileState
 {
 public:
@@ -24,8 +24,12 @@ public:
     static inline ProfieController *sysProCon = nullptr;
 
     // The shared controller, made (and its profiles loaded) on first use.
-    // Not safe against concurrent first use.
+    // Not safe against concurrent first use. A call from a thread other than
+    // the application's is its caller's fault: it is logged as an error and
+    // counted in offMainThreadUses().
     static ProfieController *getShareProCon();
+    // getShareProCon() calls made off the main thread since the last reset.
+    static int offMainThreadUses();
 
     // Drops the shared controller and clears the working record, so that the
     // next getShareProCon() starts over from the folders on disk.
