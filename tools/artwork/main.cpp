@@ -4,9 +4,11 @@
 // writes the on-screen display's pictures and its figure sheets into DIR/osd
 // (shipping the font file, when given, there as the figures' font) and the
 // configuration windows' shared pictures (dialogs, loading animation,
-// markers, icons, slider thumbs) into DIR. The manifest lists every file
-// written, relative to DIR; the dependency file makes them the inputs of the
-// manifest, so that a build draws again when one is missing.
+// markers, icons, slider thumbs; all but the animation also at 2x,
+// "<name>@2x.png") into DIR.
+// The manifest lists every file written, relative to DIR; the dependency
+// file makes them the inputs of the manifest, so that a build draws again
+// when one is missing.
 #include "ArtworkFolder.h"
 #include "DialogArt.h"
 #include "FigureSheetArt.h"
