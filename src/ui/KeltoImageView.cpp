@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace orvex {
@@ -13,6 +14,24 @@ namespace orvex {
 namespace {
 
 constexpr char StateSeparator = '_';
+// The pictures drawn for screens scaled to 200 % and more.
+constexpr int HighScale = 2;
+
+QImage readPicture(const QString &fileName)
+{
+    const QString path = ResourceFolder::filePath(fileName);
+    QImage image;
+    if (path.isEmpty() || !image.load(path))
+        return {};
+    return image;
+}
+
+// The highest ratio of the screens, so a window moved to the sharper of two
+// screens stays sharp there.
+qreal screenScale()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
 
 } // namespace
 
@@ -30,16 +49,30 @@ void KeltoImageView::setBgImage(const QImage &image)
     update();
 }
 
+QString KeltoImageView::highScaleName(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + u'/';
+    return QStringLiteral("%1%2@%3x.%4")
+        .arg(folder, info.completeBaseName())
+        .arg(HighScale)
+        .arg(info.suffix());
+}
+
 QImage KeltoImageView::loadImage(const QString &fileName)
 {
     if (fileName.isEmpty())
         return {};
-    const QString path = ResourceFolder::filePath(fileName);
-    QImage image;
-    if (path.isEmpty() || !image.load(path)) {
-        ORVEX_DEBUG(QStringLiteral("Skin picture %1 is missing").arg(fileName));
-        return {};
+    if (screenScale() > 1.0) {
+        QImage sharp = readPicture(highScaleName(fileName));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(HighScale);
+            return sharp;
+        }
     }
+    QImage image = readPicture(fileName);
+    if (image.isNull())
+        ORVEX_DEBUG(QStringLiteral("Skin picture %1 is missing").arg(fileName));
     return image;
 }
 

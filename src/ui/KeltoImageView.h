@@ -22,6 +22,8 @@ namespace orvex {
 //
 // Coordinates are Qt's, from the top-left corner: a control the windows
 // place at left x, top t, width w, height h has the geometry QRect(x, t, w, h).
+// They are in units (Qt's device-independent pixels); the pictures may have
+// two pixels per unit, and are always drawn at their size in units.
 class KeltoImageView : public QWidget
 {
     Q_OBJECT
@@ -52,8 +54,13 @@ public:
 
     // The shipped picture "name_tag.ext"; null when it is missing.
     static QImage getImageByName(const QString &name, const QString &tag, const QString &ext);
-    // The shipped picture of that file name; null when it is missing.
+    // The shipped picture of that file name; null when it is missing. When a
+    // screen is scaled above 100 % and the picture is also shipped drawn at
+    // twice the pixels ("<name>@2x.<ext>"), that one, with a device pixel
+    // ratio of 2: it is drawn at the same size, sharper.
     static QImage loadImage(const QString &fileName);
+    // "MainView_Over.png" gives "MainView_Over@2x.png".
+    static QString highScaleName(const QString &fileName);
     // The name of the sibling picture of `fileName` with state word `tag`:
     // "MainView_Normal.png" and "Over" give "MainView_Over.png"; a name with
     // no "_" keeps its whole base ("Slider.png" gives "Slider_Over.png").

@@ -73,12 +73,19 @@ QImage OrvexWidgetFactory::GetImageFromRect(const QImage &source, const QRect &r
 {
     if (source.isNull() || rect.isEmpty())
         return {};
-    QImage slice(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    // `rect` is in units; a skin for a scaled screen has `ratio` pixels per
+    // unit, and its slice keeps that ratio so it is drawn at the same size.
+    const qreal ratio = source.devicePixelRatio();
+    const QRect pixels(qRound(rect.x() * ratio), qRound(rect.y() * ratio),
+                       qRound(rect.width() * ratio), qRound(rect.height() * ratio));
+    QImage slice(pixels.size(), QImage::Format_ARGB32_Premultiplied);
     slice.fill(Qt::transparent);
     QPainter painter(&slice);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setOpacity(1.0);
-    painter.drawImage(QPoint(0, 0), source, rect);
+    painter.drawImage(QRect(QPoint(0, 0), pixels.size()), source, pixels);
+    painter.end();
+    slice.setDevicePixelRatio(ratio);
     return slice;
 }
 

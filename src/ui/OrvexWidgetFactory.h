@@ -41,7 +41,9 @@ public:
 
     // A picture of rect's size holding the source's pixels at rect (copied,
     // not blended); parts of rect outside the source stay transparent. A null
-    // source gives a null picture.
+    // source gives a null picture. `rect` is in units: from a source with a
+    // device pixel ratio of 2 the pixels at rect * 2 are cut, and the picture
+    // keeps the ratio.
     static QImage GetImageFromRect(const QImage &source, const QRect &rect);
 
     // A button whose four state pictures are cut from the parent's four skin

@@ -398,9 +398,11 @@ void WexButton::updateShapeMask()
         clearMask();
         return;
     }
-    const QImage scaled = m_normal.size() == size() ? m_normal
-                                                    : m_normal.scaled(size(), Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation);
+    // The mask is in units; a picture for a scaled screen has more pixels.
+    QImage scaled = m_normal.size() == size()
+                        ? m_normal
+                        : m_normal.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(1.0);
     const QBitmap shape = QBitmap::fromImage(scaled.createAlphaMask());
     // A picture with no opaque pixel would make the button unreachable.
     if (QRegion(shape).isEmpty())

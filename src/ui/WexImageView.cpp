@@ -62,7 +62,8 @@ void WexImageView::paintEvent(QPaintEvent *)
     const QImage shown = image();
     if (shown.isNull())
         return;
-    QSize size = shown.size();
+    // In units: a picture for a scaled screen has more pixels than that.
+    QSize size = shown.deviceIndependentSize().toSize();
     if (size.width() > width() || size.height() > height())
         size.scale(this->size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);

@@ -8,6 +8,7 @@
 #include "skin/SkinPalette.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -82,9 +83,11 @@ QRect WexMessageBox::cancelRect() const
 QImage WexMessageBox::renderSkin(int face) const
 {
     const auto state = SkinPainter::Face(face);
-    QImage skin = SkinPainter::blankImage(QSize(Width, frmHeight()));
+    // Drawn at the screen's scale, like the shipped skins, to stay sharp.
+    const int scale = qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    QImage skin = SkinPainter::blankImage(QSize(Width, frmHeight()), scale);
     QPainter painter(&skin);
-    SkinPainter::paintWindowBackground(painter, skin.rect());
+    SkinPainter::paintWindowBackground(painter, QRect(0, 0, Width, frmHeight()));
     SkinPainter::paintTitleStrip(painter, QRect(0, 0, Width, TitleHeight),
                                  QString::fromLatin1(BoxTitle));
     SkinPainter::paintCarbonPanel(painter, messageRect());

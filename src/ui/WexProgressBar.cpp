@@ -111,15 +111,21 @@ double WexProgressBar::normalised(double pos) const
     return span > 0.0 ? (pos - m_min) / span : 0.0;
 }
 
+QSize WexProgressBar::thumbSize() const
+{
+    // A thumb drawn for a scaled screen has more pixels than units.
+    return m_thumb.deviceIndependentSize().toSize();
+}
+
 int WexProgressBar::travelStart() const
 {
-    const int thumb = isVertical() ? m_thumb.height() : m_thumb.width();
+    const int thumb = isVertical() ? thumbSize().height() : thumbSize().width();
     return thumb / 2;
 }
 
 int WexProgressBar::travelLength() const
 {
-    const int thumb = isVertical() ? m_thumb.height() : m_thumb.width();
+    const int thumb = isVertical() ? thumbSize().height() : thumbSize().width();
     const int length = isVertical() ? height() : width();
     return std::max(0, length - thumb);
 }
@@ -164,9 +170,9 @@ void WexProgressBar::paintEvent(QPaintEvent *)
         painter.restore();
     }
     if (m_barStyle == StyleSlider && !m_thumb.isNull()) {
-        const QRect thumbRect(centre - QPoint(m_thumb.width() / 2, m_thumb.height() / 2),
-                              m_thumb.size());
-        painter.drawImage(thumbRect.topLeft(), m_thumb);
+        const QSize thumb = thumbSize();
+        const QRect thumbRect(centre - QPoint(thumb.width() / 2, thumb.height() / 2), thumb);
+        painter.drawImage(thumbRect, m_thumb);
     }
     if (m_showFocus && hasFocus()) {
         painter.setPen(QPen(SkinPalette::accentBright(), 1.0, Qt::DotLine));

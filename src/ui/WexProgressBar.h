@@ -75,6 +75,7 @@ private:
     bool isInteractive() const;
     double normalised(double pos) const;
     // The thumb's travel: from its first to its last centre position.
+    QSize thumbSize() const;
     int travelStart() const;
     int travelLength() const;
 

@@ -9,7 +9,8 @@
 using namespace orvex;
 
 // The build draws the windows' shared pictures into the resource folder;
-// each must be there, readable, at the size the windows place it at.
+// each must be there, readable, at the size the windows place it at, and
+// (but the animation) at twice that size for screens scaled to 200 %.
 class ShippedArtworkTest : public QObject
 {
     Q_OBJECT
@@ -19,6 +20,13 @@ private:
     {
         QImageReader reader(ResourceFolder::filePath(name));
         return reader.canRead() ? reader.size() : QSize();
+    }
+
+    // The picture drawn for screens scaled to 200 %.
+    static QSize sharpSizeOf(const QString &name)
+    {
+        const qsizetype dot = name.lastIndexOf(u'.');
+        return sizeOf(name.left(dot) + QStringLiteral("@2x") + name.mid(dot));
     }
 
 private Q_SLOTS:
@@ -31,6 +39,7 @@ private Q_SLOTS:
                  {QStringLiteral("Normal"), QStringLiteral("Over"), QStringLiteral("Down")}) {
                 const QString name = QStringLiteral("%1_%2.png").arg(dialog.name, state);
                 QCOMPARE(sizeOf(name), dialog.size);
+                QCOMPARE(sharpSizeOf(name), dialog.size * 2);
             }
         }
     }
@@ -70,6 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         QCOMPARE(sizeOf(name), size);
+        QCOMPARE(sharpSizeOf(name), size * 2);
     }
 
     void otherPicturesExist()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogArt.h"
 
-#include "ArtworkFolder.h"
+#include "ScaledPicture.h"
 #include "SkinPalette.h"
 
 #include <QPainter>
@@ -48,11 +48,9 @@ void paintSign(QPainter &painter, const QRect &box, bool warning)
 
 } // namespace
 
-QImage DialogArt::draw(const PopDialogLayout &dialog, SkinPainter::Face face)
+void DialogArt::paint(QPainter &painter, const PopDialogLayout &dialog, SkinPainter::Face face)
 {
-    QImage picture = SkinPainter::blankImage(dialog.size);
-    QPainter painter(&picture);
-    SkinPainter::paintWindowBackground(painter, picture.rect(), 3);
+    SkinPainter::paintWindowBackground(painter, QRect(QPoint(0, 0), dialog.size), 3);
     SkinPainter::paintTitleStrip(painter, QRect(0, 0, dialog.size.width(), TitleHeight),
                                  dialog.title);
     const int panelBottom = dialog.okOrigin.y() - PanelGap;
@@ -71,7 +69,6 @@ QImage DialogArt::draw(const PopDialogLayout &dialog, SkinPainter::Face face)
                                      QRect(dialog.cancelOrigin, QSize(ButtonWidth, ButtonHeight)),
                                      face, QStringLiteral("Cancel"));
     }
-    return picture;
 }
 
 bool DialogArt::writeAll(ArtworkFolder &folder, QString *failed)
@@ -80,12 +77,13 @@ bool DialogArt::writeAll(ArtworkFolder &folder, QString *failed)
                                        SkinPainter::Face::Down};
     for (const PopDialogLayout &dialog : PopDialogLayout::all()) {
         for (const SkinPainter::Face face : faces) {
-            const QString path = folder.claim(
-                QStringLiteral("%1_%2.png").arg(dialog.name, SkinPainter::faceName(face)));
-            if (!draw(dialog, face).save(path, "PNG")) {
-                *failed = path;
+            const QString name =
+                QStringLiteral("%1_%2.png").arg(dialog.name, SkinPainter::faceName(face));
+            const auto painting = [&dialog, face](QPainter &painter) {
+                paint(painter, dialog, face);
+            };
+            if (!ScaledPicture::writeAll(folder, name, dialog.size, painting, failed))
                 return false;
-            }
         }
     }
     return true;

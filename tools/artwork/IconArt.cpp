@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IconArt.h"
 
-#include "ArtworkFolder.h"
+#include "ScaledPicture.h"
 #include "SkinPainter.h"
 #include "SkinPalette.h"
 
 #include <QPainter>
 #include <QPainterPath>
-
-#include <functional>
 
 namespace orvex::artwork {
 
@@ -16,21 +14,11 @@ namespace {
 
 constexpr QSize ZoneMarkerSize(48, 48);
 constexpr QSize ButtonMarkerSize(14, 14);
-constexpr QSize FunctionIconSize(31, 31);
 constexpr QSize LevelThumbSize(14, 22);
 constexpr QSize RoundThumbSize(18, 18);
 constexpr QSize StepIconSize(19, 20);
 // The macro list's rows are black; its JPEG icons are drawn on black.
 const QColor StepRow(0, 0, 0);
-
-QImage canvas(const QSize &size, QPainter &painter, const QColor &fill = Qt::transparent)
-{
-    QImage image = SkinPainter::blankImage(size);
-    image.fill(fill);
-    painter.begin(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    return image;
-}
 
 QPen line(const QColor &colour, qreal width)
 {
@@ -81,7 +69,7 @@ void paintArrow(QPainter &painter, qreal x, qreal from, qreal to)
 
 void paintFunctionBadge(QPainter &painter)
 {
-    const QRectF disc = QRectF(QPointF(0, 0), FunctionIconSize).adjusted(1, 1, -1, -1);
+    const QRectF disc = QRectF(QPointF(0, 0), IconArt::FunctionIconSize).adjusted(1, 1, -1, -1);
     painter.setPen(line(SkinPalette::accent(), 2.0));
     painter.setBrush(QColor(26, 26, 30));
     painter.drawEllipse(disc);
@@ -89,10 +77,10 @@ void paintFunctionBadge(QPainter &painter)
 
 } // namespace
 
-QImage IconArt::zoneMarker()
+void IconArt::paintZoneMarker(QPainter &painter)
 {
-    QPainter painter;
-    QImage image = canvas(ZoneMarkerSize, painter);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(ZoneMarkerSize.width() / 2.0, ZoneMarkerSize.height() / 2.0);
     QRadialGradient glow(centre, ZoneMarkerSize.width() / 2.0);
     glow.setColorAt(0.55, QColor(229, 30, 43, 0));
@@ -104,14 +92,13 @@ QImage IconArt::zoneMarker()
     painter.setPen(line(SkinPalette::accentBright(), 2.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, ZoneMarkerSize.width() * 0.34, ZoneMarkerSize.height() * 0.34);
-    painter.end();
-    return image;
+    painter.restore();
 }
 
-QImage IconArt::buttonMarker()
+void IconArt::paintButtonMarker(QPainter &painter)
 {
-    QPainter painter;
-    QImage image = canvas(ButtonMarkerSize, painter);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF disc = QRectF(QPointF(0, 0), ButtonMarkerSize).adjusted(1, 1, -1, -1);
     painter.setPen(line(SkinPalette::text(), 1.5));
     painter.setBrush(SkinPalette::accentBright());
@@ -119,14 +106,13 @@ QImage IconArt::buttonMarker()
     painter.setPen(Qt::NoPen);
     painter.setBrush(SkinPalette::text());
     painter.drawEllipse(disc.center(), 2.0, 2.0);
-    painter.end();
-    return image;
+    painter.restore();
 }
 
-QImage IconArt::functionIcon(QChar kind)
+void IconArt::paintFunctionIcon(QPainter &painter, QChar kind)
 {
-    QPainter painter;
-    QImage image = canvas(FunctionIconSize, painter);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     paintFunctionBadge(painter);
     switch (kind.toLatin1()) {
     case 'D':
@@ -160,14 +146,13 @@ QImage IconArt::functionIcon(QChar kind)
         break;
     }
     }
-    painter.end();
-    return image;
+    painter.restore();
 }
 
-QImage IconArt::levelThumb()
+void IconArt::paintLevelThumb(QPainter &painter)
 {
-    QPainter painter;
-    QImage image = canvas(LevelThumbSize, painter);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(QPointF(0, 0), LevelThumbSize).adjusted(1, 1, -1, -1);
     QLinearGradient shade(body.topLeft(), body.topRight());
     shade.setColorAt(0, QColor(120, 122, 128));
@@ -178,14 +163,13 @@ QImage IconArt::levelThumb()
     painter.setPen(line(SkinPalette::accentBright(), 2.0));
     painter.drawLine(QPointF(body.center().x(), body.top() + 4),
                      QPointF(body.center().x(), body.bottom() - 4));
-    painter.end();
-    return image;
+    painter.restore();
 }
 
-QImage IconArt::roundThumb()
+void IconArt::paintRoundThumb(QPainter &painter)
 {
-    QPainter painter;
-    QImage image = canvas(RoundThumbSize, painter);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF disc = QRectF(QPointF(0, 0), RoundThumbSize).adjusted(1, 1, -1, -1);
     QRadialGradient shade(disc.center() - QPointF(3, 3), disc.width());
     shade.setColorAt(0, QColor(140, 142, 148));
@@ -196,15 +180,13 @@ QImage IconArt::roundThumb()
     painter.setPen(Qt::NoPen);
     painter.setBrush(SkinPalette::accentBright());
     painter.drawEllipse(disc.center(), 3.0, 3.0);
-    painter.end();
-    return image;
+    painter.restore();
 }
 
-QImage IconArt::stepIcon(const QString &kind)
+void IconArt::paintStepIcon(QPainter &painter, const QString &kind)
 {
-    QPainter painter;
-    const bool transparent = kind == QLatin1String("Command");
-    QImage image = canvas(StepIconSize, painter, transparent ? QColor(Qt::transparent) : StepRow);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     if (kind == QLatin1String("KeyDown") || kind == QLatin1String("KeyUp")) {
         paintKeyCap(painter, QRectF(1.5, 5.5, 10, 10), QString(), 0);
         const bool down = kind == QLatin1String("KeyDown");
@@ -228,8 +210,7 @@ QImage IconArt::stepIcon(const QString &kind)
         painter.setFont(SkinPalette::font(9, true));
         painter.drawText(QRectF(2.5, 3.5, 14, 13), Qt::AlignCenter, QStringLiteral("fx"));
     }
-    painter.end();
-    return image;
+    painter.restore();
 }
 
 bool IconArt::writeAll(ArtworkFolder &folder, QString *failed)
@@ -237,38 +218,36 @@ bool IconArt::writeAll(ArtworkFolder &folder, QString *failed)
     struct Picture
     {
         QString name;
-        std::function<QImage()> draw;
+        QSize size;
+        ScaledPicture::Painting paint;
+    };
+    const auto functionIcon = [](char kind) {
+        return [kind](QPainter &painter) { paintFunctionIcon(painter, QLatin1Char(kind)); };
+    };
+    const auto stepIcon = [](const char *kind) {
+        return [kind](QPainter &painter) { paintStepIcon(painter, QLatin1String(kind)); };
     };
     const QList<Picture> pictures{
-        {QStringLiteral("selected1.png"), &zoneMarker},
-        {QStringLiteral("selected2.png"), &buttonMarker},
-        {QStringLiteral("BtnFunType_D.png"), [] { return functionIcon(QLatin1Char('D')); }},
-        {QStringLiteral("BtnFunType_S.png"), [] { return functionIcon(QLatin1Char('S')); }},
-        {QStringLiteral("BtnFunType_T.png"), [] { return functionIcon(QLatin1Char('T')); }},
-        {QStringLiteral("BtnFunType_L.png"), [] { return functionIcon(QLatin1Char('L')); }},
-        {QStringLiteral("Slider1.png"), &levelThumb},
-        {QStringLiteral("Slider2.png"), &roundThumb},
-        {QStringLiteral("MacroList_KeyDown.jpg"),
-         [] { return stepIcon(QStringLiteral("KeyDown")); }},
-        {QStringLiteral("MacroList_KeyUp.jpg"), [] { return stepIcon(QStringLiteral("KeyUp")); }},
-        {QStringLiteral("MacroList_Command.png"),
-         [] { return stepIcon(QStringLiteral("Command")); }},
-        {QStringLiteral("MacroList_Delay.jpg"), [] { return stepIcon(QStringLiteral("Delay")); }},
-        {QStringLiteral("MacroList_MouseDown.jpg"),
-         [] { return stepIcon(QStringLiteral("MouseDown")); }},
-        {QStringLiteral("MacroList_MouseUp.jpg"),
-         [] { return stepIcon(QStringLiteral("MouseUp")); }},
+        {QStringLiteral("selected1.png"), ZoneMarkerSize, &paintZoneMarker},
+        {QStringLiteral("selected2.png"), ButtonMarkerSize, &paintButtonMarker},
+        {QStringLiteral("BtnFunType_D.png"), FunctionIconSize, functionIcon('D')},
+        {QStringLiteral("BtnFunType_S.png"), FunctionIconSize, functionIcon('S')},
+        {QStringLiteral("BtnFunType_T.png"), FunctionIconSize, functionIcon('T')},
+        {QStringLiteral("BtnFunType_L.png"), FunctionIconSize, functionIcon('L')},
+        {QStringLiteral("Slider1.png"), LevelThumbSize, &paintLevelThumb},
+        {QStringLiteral("Slider2.png"), RoundThumbSize, &paintRoundThumb},
+        {QStringLiteral("MacroList_KeyDown.jpg"), StepIconSize, stepIcon("KeyDown")},
+        {QStringLiteral("MacroList_KeyUp.jpg"), StepIconSize, stepIcon("KeyUp")},
+        {QStringLiteral("MacroList_Command.png"), StepIconSize, stepIcon("Command")},
+        {QStringLiteral("MacroList_Delay.jpg"), StepIconSize, stepIcon("Delay")},
+        {QStringLiteral("MacroList_MouseDown.jpg"), StepIconSize, stepIcon("MouseDown")},
+        {QStringLiteral("MacroList_MouseUp.jpg"), StepIconSize, stepIcon("MouseUp")},
     };
     for (const Picture &picture : pictures) {
-        const QString path = folder.claim(picture.name);
         const bool jpeg = picture.name.endsWith(QLatin1String(".jpg"));
-        const QImage image = picture.draw();
-        const bool saved = jpeg ? image.convertToFormat(QImage::Format_RGB32).save(path, "JPEG", 95)
-                                : image.save(path, "PNG");
-        if (!saved) {
-            *failed = path;
+        if (!ScaledPicture::writeAll(folder, picture.name, picture.size, picture.paint, failed,
+                                     jpeg ? StepRow : QColor(Qt::transparent)))
             return false;
-        }
     }
     return true;
 }

@@ -2,16 +2,21 @@
 // orvex-artwork: draws the suite's pictures at build time.
 //   orvex-artwork --resources DIR [--font FILE] [--manifest FILE [--depfile FILE]]
 // writes the on-screen display's pictures and its figure sheets into DIR/osd
-// (shipping the font file, when given, there as the figures' font) and the
-// configuration windows' shared pictures (dialogs, loading animation,
-// markers, icons, slider thumbs) into DIR. The manifest lists every file
-// written, relative to DIR; the dependency file makes them the inputs of the
-// manifest, so that a build draws again when one is missing.
+// (shipping the font file, when given, there as the figures' font), the
+// configuration windows' pictures (dialogs, loading animation, markers,
+// icons, slider thumbs, the main window's skin and its buttons' own
+// pictures; all but the animation also at 2x, "<name>@2x.png") into DIR,
+// and the application's icon for the desktop's icon theme into DIR/icons.
+// The manifest lists every file written, relative to DIR; the dependency
+// file makes them the inputs of the manifest, so that a build draws again
+// when one is missing.
+#include "AppIconArt.h"
 #include "ArtworkFolder.h"
 #include "DialogArt.h"
 #include "FigureSheetArt.h"
 #include "IconArt.h"
 #include "LoadingArt.h"
+#include "MainViewArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
 
@@ -100,7 +105,8 @@ int main(int argc, char **argv)
     if (!OsdPictureSet(family).writeAll(folder, &failed) ||
         !FigureSheetArt(family).writeAll(folder, &failed) ||
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
-        !IconArt::writeAll(folder, &failed)) {
+        !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
+        !AppIconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }

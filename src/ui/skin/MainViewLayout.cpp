@@ -81,6 +81,13 @@ const MainViewLayout::Control *MainViewLayout::byField(const QString &field)
     return nullptr;
 }
 
+QRect MainViewLayout::tabFace(int slot)
+{
+    static const QRect faces[TabCount]{
+        {0, 0, 105, 42}, {22, 0, 78, 42}, {22, 0, 78, 42}, {32, 0, 95, 42}, {40, 0, 116, 42}};
+    return slot >= 0 && slot < TabCount ? faces[slot] : QRect();
+}
+
 QList<int> MainViewLayout::hotSpotTags()
 {
     QList<int> tags;

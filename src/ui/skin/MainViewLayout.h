@@ -24,7 +24,8 @@ public:
         int tag = 0;        // the tag clicks are dispatched by
         QRect rect;         // where it sits
         QString ownPicture; // base name of its own pictures, empty: skin slices
-        QString caption;    // the words on it, as the skin draws them (may be empty)
+        QString caption;    // the words on it, as the skin draws them, or what its icon
+                            // stands for (Reset, Web, Help, Close); may be empty
     };
 
     static constexpr QSize ViewSize{923, 752};
@@ -46,6 +47,10 @@ public:
     // hot-spots (button index 0..10); the tag between them is not used.
     static constexpr int FirstTabTag = 261;
     static constexpr int TabCount = 5;
+    // The part of the picture of tab `slot` (0..4) that its neighbours never
+    // cover, in the tab's own coordinates: the tab's caption is drawn there
+    // and its tooltip shows only there. Null outside 0..4.
+    static QRect tabFace(int slot);
     static constexpr int FirstHotSpotTag = 281;
     static constexpr int UnusedTag = 288;
     static QList<int> hotSpotTags();

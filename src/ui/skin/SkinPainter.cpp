@@ -40,28 +40,40 @@ QColor mix(const QColor &a, const QColor &b, qreal t)
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-// The grain of one brushed-metal picture; mt19937 output is the same on
-// every platform (the standard distributions are not, so none is used).
-QImage brushedTexture(const QSize &size, quint32 seed)
+// How many pixels of the painter's device make one unit of the drawing: 2
+// on a picture drawn for a screen scaled to 200 %. Textures are made at that
+// resolution, so their grain stays as fine as the screen's pixels.
+int textureScale(const QPainter &painter)
 {
-    QImage texture(size, QImage::Format_RGB32);
+    const QPaintDevice *device = painter.device();
+    return device ? std::max(1, int(std::ceil(device->devicePixelRatio()))) : 1;
+}
+
+// The grain of one brushed-metal picture of `size` units at `scale` pixels
+// per unit; mt19937 output is the same on every platform (the standard
+// distributions are not, so none is used).
+QImage brushedTexture(const QSize &size, quint32 seed, int scale)
+{
+    QImage texture(size * scale, QImage::Format_RGB32);
+    texture.setDevicePixelRatio(scale);
     std::mt19937 random(seed);
     const QColor top = SkinPalette::metalLight();
     const QColor bottom = SkinPalette::metalDark();
-    const int knots = size.width() / GrainStep + 2;
+    const int step = GrainStep * scale;
+    const int knots = texture.width() / step + 2;
     std::vector<int> streak(size_t(knots), 0);
-    for (int y = 0; y < size.height(); ++y) {
-        const qreal t = size.height() > 1 ? qreal(y) / (size.height() - 1) : 0.0;
+    for (int y = 0; y < texture.height(); ++y) {
+        const qreal t = texture.height() > 1 ? qreal(y) / (texture.height() - 1) : 0.0;
         const QColor base = mix(top, bottom, std::pow(t, 0.7));
         const int row = int(random() % (2 * RowGrain + 1)) - RowGrain;
         for (int &knot : streak)
             knot = int(random() % (2 * StreakGrain + 1)) - StreakGrain;
         auto *line = reinterpret_cast<QRgb *>(texture.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int k = x / GrainStep;
-            const int f = x % GrainStep;
+        for (int x = 0; x < texture.width(); ++x) {
+            const int k = x / step;
+            const int f = x % step;
             const int grain =
-                row + (streak[size_t(k)] * (GrainStep - f) + streak[size_t(k + 1)] * f) / GrainStep;
+                row + (streak[size_t(k)] * (step - f) + streak[size_t(k + 1)] * f) / step;
             line[x] = qRgb(clampChannel(base.red() + grain), clampChannel(base.green() + grain),
                            clampChannel(base.blue() + grain + 1));
         }
@@ -69,17 +81,19 @@ QImage brushedTexture(const QSize &size, quint32 seed)
     return texture;
 }
 
-QImage carbonTexture(const QSize &size)
+QImage carbonTexture(const QSize &size, int scale)
 {
-    QImage texture(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
+    QImage texture(size * scale, QImage::Format_RGB32);
+    texture.setDevicePixelRatio(scale);
+    const int cell = CarbonCell * scale;
+    for (int y = 0; y < texture.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(texture.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int cx = x / CarbonCell;
-            const int cy = y / CarbonCell;
+        for (int x = 0; x < texture.width(); ++x) {
+            const int cx = x / cell;
+            const int cy = y / cell;
             const bool across = ((cx + cy) % 2) == 0;
-            const int along = across ? x % CarbonCell : y % CarbonCell;
-            const int shade = 16 + (along * 14) / CarbonCell;
+            const int along = across ? x % cell : y % cell;
+            const int shade = 16 + (along * 14) / cell;
             line[x] = qRgb(shade, shade, shade + 2);
         }
     }
@@ -112,9 +126,10 @@ QString SkinPainter::faceName(Face face)
     return {};
 }
 
-QImage SkinPainter::blankImage(const QSize &size)
+QImage SkinPainter::blankImage(const QSize &size, int scale)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -124,7 +139,7 @@ void SkinPainter::paintWindowBackground(QPainter &painter, const QRect &rect, qu
     if (rect.isEmpty())
         return;
     painter.save();
-    painter.drawImage(rect.topLeft(), brushedTexture(rect.size(), seed));
+    painter.drawImage(rect.topLeft(), brushedTexture(rect.size(), seed, textureScale(painter)));
     painter.setPen(QColor(0, 0, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
@@ -165,7 +180,7 @@ void SkinPainter::paintCarbonPanel(QPainter &painter, const QRect &rect)
     if (rect.isEmpty())
         return;
     painter.save();
-    painter.drawImage(rect.topLeft(), carbonTexture(rect.size()));
+    painter.drawImage(rect.topLeft(), carbonTexture(rect.size(), textureScale(painter)));
     QLinearGradient sheen(rect.topLeft(), rect.bottomLeft());
     sheen.setColorAt(0.0, QColor(255, 255, 255, 18));
     sheen.setColorAt(0.5, QColor(255, 255, 255, 0));

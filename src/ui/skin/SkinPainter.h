@@ -13,6 +13,10 @@ namespace orvex {
 // backgrounds, carbon-weave panels, title strips and button faces in their
 // states. Everything is computed from fixed seeds, so a picture drawn twice
 // is the same bit for bit (on the same fonts).
+//
+// Drawing is in the units of the 1x pictures. A picture for a screen scaled
+// to 200 % is the same drawing on a blankImage() of scale 2: twice the
+// pixels, and the textures made at that resolution rather than enlarged.
 class SkinPainter
 {
 public:
@@ -27,8 +31,9 @@ public:
     };
     static QString faceName(Face face);
 
-    // A transparent image of `size`, ready to paint on.
-    static QImage blankImage(const QSize &size);
+    // A transparent image of `size` units at `scale` pixels per unit (its
+    // device pixel ratio), ready to paint on in units.
+    static QImage blankImage(const QSize &size, int scale = 1);
 
     // Brushed dark metal with a bevelled one-pixel rim; `seed` varies the grain.
     static void paintWindowBackground(QPainter &painter, const QRect &rect, quint32 seed = 1);
