@@ -11,7 +11,7 @@
 #include "messaging/InProcessNotifier.h"
 #include "messaging/NotificationNames.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace orvex {
 
@@ -50,6 +50,7 @@ bool OrvexOptionAppDelegate::launch()
     applicationDidFinishLaunching();
     m_window->center();
     m_window->show();
+    m_launched = true;
     return true;
 }
 
@@ -62,13 +63,18 @@ void OrvexOptionAppDelegate::applicationDidFinishLaunching()
 
 void OrvexOptionAppDelegate::raiseWindow()
 {
-    if (!m_window)
+    // A dialog the application waits for goes first; before launching has
+    // finished (the missing-mouse warning) the main window is not shown.
+    QWidget *target = QApplication::activeModalWidget();
+    if (!target && m_launched)
+        target = m_window;
+    if (!target)
         return;
-    if (m_window->isMinimized())
-        m_window->showNormal();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    if (target->isMinimized())
+        target->showNormal();
+    target->show();
+    target->raise();
+    target->activateWindow();
 }
 
 void OrvexOptionAppDelegate::showAboutPro()

@@ -46,6 +46,7 @@ private:
     QPointer<WexNoTitleWindow> m_window;
     QPointer<MainView> m_mainView;
     std::function<void()> m_quit;
+    bool m_launched = false;
     bool m_terminating = false;
 };
 
