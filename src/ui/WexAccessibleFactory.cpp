@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WexAccessibleFactory.h"
 
+#include "WexAccessibleApplication.h"
 #include "WexButton.h"
 #include "WexButtonAccessible.h"
 #include "WexImageView.h"
@@ -22,7 +23,11 @@ namespace {
 // exact class names are enough: subclasses of ours resolve to their base.
 QAccessibleInterface *makeInterface(const QString &className, QObject *object)
 {
-    if (!object || !object->isWidgetType())
+    if (!object)
+        return nullptr;
+    if (className == QLatin1String("QApplication"))
+        return new WexAccessibleApplication;
+    if (!object->isWidgetType())
         return nullptr;
     if (className == QLatin1String(WexButton::staticMetaObject.className()))
         return new WexButtonAccessible(static_cast<WexButton *>(object));

@@ -52,6 +52,24 @@ WexMenulist::WexMenulist(QWidget *owner) : QFrame(owner, Qt::Popup | Qt::Framele
             [this](const QModelIndex &index) { m_list->setCurrentRow(index.row()); });
     connect(m_list, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { chooseRow(index.row()); });
+    // The pointer and the keyboard move the current row, which selects it.
+    // An assistive technology's action on a row selects it and leaves the
+    // current row where it was: that is a choice. Taken after the signal, as
+    // the delegate may rebuild the rows.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                const QModelIndexList rows = selected.indexes();
+                if (rows.isEmpty() || rows.first() == m_list->currentIndex())
+                    return;
+                const int row = rows.first().row();
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, row] {
+                        if (isVisible())
+                            chooseRow(row);
+                    },
+                    Qt::QueuedConnection);
+            });
     applyLook();
 }
 

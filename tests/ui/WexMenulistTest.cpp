@@ -3,11 +3,14 @@
 
 #include "MacroMenuList.h"
 #include "PickListStyle.h"
+#include "WexAccessibleFactory.h"
 #include "WexMenulist.h"
 #include "WexMenulistDelegate.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MenuInfo.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QListWidget>
 
 #include <memory>
@@ -98,6 +101,36 @@ private Q_SLOTS:
         list->listWidget()->setCurrentRow(1);
         QTest::keyClick(list->listWidget(), Qt::Key_Return);
         QCOMPARE(delegate.chosen, QList<WexTreeNode::Ptr>{root->childAt(1)});
+    }
+
+    void anAccessibleActionOnARowChoosesIt()
+    {
+        WexAccessibleFactory::ensureInstalled();
+        WexTreeNode::Ptr root =
+            treeOf({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+        ChoiceDelegate delegate;
+        std::unique_ptr<WexMenulist> list(WexMenulist::menulistWithNode(root));
+        list->setDelegate(&delegate);
+        list->showMenulist(QPoint(0, 0));
+        QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
+        bool listed = false;
+        for (int i = 0; i < application->childCount(); ++i)
+            listed = listed || application->child(i)->object() == list.get();
+        QVERIFY(listed);
+
+        list->listWidget()->setCurrentRow(0);
+        QCoreApplication::processEvents();
+        QVERIFY(delegate.chosen.isEmpty());
+        QAccessibleInterface *rows = QAccessible::queryAccessibleInterface(list->listWidget());
+        QAccessibleInterface *two = nullptr;
+        for (int i = 0; i < rows->childCount(); ++i) {
+            if (rows->child(i)->text(QAccessible::Name) == QStringLiteral("Two"))
+                two = rows->child(i);
+        }
+        QVERIFY(two && two->actionInterface());
+        two->actionInterface()->doAction(two->actionInterface()->actionNames().first());
+        QTRY_COMPARE(delegate.chosen, QList<WexTreeNode::Ptr>{root->childAt(1)});
+        QVERIFY(!list->isVisible());
     }
 
     void separatorsOnlyWithASeparatorColour()

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PageWindows.h"
+
+#include "FunctionButtons.h"
+#include "MainView.h"
+#include "OrvexAction.h"
+#include "WexNoTitleWindow.h"
+#include "pages/PagePlaceholderView.h"
+#include "platform/WexLogger.h"
+#include "profile/ProfieController.h"
+
+namespace orvex {
+
+namespace {
+
+int indexOf(PageWindows::Page page)
+{
+    return int(page);
+}
+
+PagePlaceholderView *pageOf(WexNoTitleWindow *window)
+{
+    return window ? qobject_cast<PagePlaceholderView *>(window->contentView()) : nullptr;
+}
+
+} // namespace
+
+PageWindows::PageFrame PageWindows::frameOf(Page page)
+{
+    switch (page) {
+    case Page::LightOption:
+        return {"Lighting", QSize(709, 598), 50, false};
+    case Page::Setting:
+        return {"Performance settings", QSize(605, 663), 60, false};
+    case Page::Macro:
+        return {"Macro editor", QSize(603, 474), 60, true};
+    case Page::Profile:
+        return {"Profile management", QSize(603, 474), 40, true};
+    case Page::TKey:
+        return {"Macro function", QSize(281, 324), 40, true};
+    case Page::SingleKey:
+        return {"Single key function", QSize(282, 181), 40, true};
+    }
+    return {"", QSize(), 0, false};
+}
+
+PageWindows::PageWindows(MainView &view) : m_view(view) {}
+
+PageWindows::~PageWindows()
+{
+    for (const QPointer<WexNoTitleWindow> &window : m_windows)
+        delete window.data();
+}
+
+WexNoTitleWindow *PageWindows::window(Page page) const
+{
+    return m_windows[indexOf(page)];
+}
+
+WexNoTitleWindow *PageWindows::makeWindow(Page page)
+{
+    const PageFrame frame = frameOf(page);
+    auto *window = new WexNoTitleWindow(frame.size);
+    window->setWindowTitle(QLatin1String(frame.title));
+    window->move(m_view.window()->pos());
+    auto *content = KeltoImageView::create<PagePlaceholderView>(
+        QRect(QPoint(0, 0), frame.size), nullptr, QLatin1String(frame.title));
+    window->setContentView(content);
+    window->setIsCanDrag(true);
+    window->setDragHeight(frame.dragHeight);
+    window->center();
+    m_windows[indexOf(page)] = window;
+    return window;
+}
+
+void PageWindows::runModalLoop(Page page)
+{
+    OrvexAction::sysProCon->saveSelProfileToData();
+    WexNoTitleWindow *window = makeWindow(page);
+    // Counted although the loop blocks: an assistive technology's action
+    // still reaches the main view while it runs.
+    m_view.raiseModalCount();
+    window->runModal();
+    m_view.lowerModalCount();
+    m_windows[indexOf(page)] = nullptr;
+    window->deleteLater();
+    bringMainWindowToFront();
+}
+
+void PageWindows::beginModalSession(Page page)
+{
+    if (m_modalSession) {
+        ORVEX_WARNING(QStringLiteral("a page is open already; %1 not opened")
+                          .arg(QLatin1String(frameOf(page).title)));
+        return;
+    }
+    WexNoTitleWindow *window = makeWindow(page);
+    connect(window, &WexNoTitleWindow::windowWillClose, this, &PageWindows::windowWillClose);
+    m_view.raiseModalCount();
+    m_modalSession = true;
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void PageWindows::showLightOptionView()
+{
+    runModalLoop(Page::LightOption);
+}
+
+void PageWindows::showSettingView()
+{
+    runModalLoop(Page::Setting);
+}
+
+void PageWindows::showMacroView()
+{
+    beginModalSession(Page::Macro);
+}
+
+void PageWindows::showProfileView()
+{
+    beginModalSession(Page::Profile);
+}
+
+void PageWindows::showTKeyView()
+{
+    if (!m_view.IsCurrSelectedBtn() || !m_view.functionButtons().checkOnlyLeftPro())
+        return;
+    beginModalSession(Page::TKey);
+    if (PagePlaceholderView *page = pageOf(window(Page::TKey)))
+        page->setTmpBtnInfo(OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1]);
+}
+
+void PageWindows::showSingKeyView()
+{
+    if (!m_view.IsCurrSelectedBtn() || !m_view.functionButtons().checkOnlyLeftPro())
+        return;
+    OrvexAction::sysProCon->saveSelProfileToData();
+    beginModalSession(Page::SingleKey);
+    if (PagePlaceholderView *page = pageOf(window(Page::SingleKey)))
+        page->setTmpBtnInfo(OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1]);
+}
+
+void PageWindows::windowWillClose(WexNoTitleWindow *closing)
+{
+    if (!m_modalSession || !closing)
+        return;
+    int closed = -1;
+    for (int i = 0; i < PageCount; ++i) {
+        if (frameOf(Page(i)).session && m_windows[i] == closing)
+            closed = i;
+    }
+    if (closed < 0)
+        return;
+    m_modalSession = false;
+    const Page page = Page(closed);
+    if ((page == Page::TKey || page == Page::SingleKey) && m_view.IsCurrSelectedBtn()) {
+        if (PagePlaceholderView *content = pageOf(closing))
+            OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1] = content->tmpBtnInfo();
+    }
+    if (page == Page::Profile)
+        m_view.fillSettingData();
+    m_view.displayBtnInfo();
+    m_view.refreshApplyBtn();
+    m_view.lowerModalCount();
+    m_windows[closed] = nullptr;
+    closing->deleteLater();
+    bringMainWindowToFront();
+}
+
+void PageWindows::bringMainWindowToFront()
+{
+    QWidget *main = m_view.window();
+    main->raise();
+    main->activateWindow();
+}
+
+} // namespace orvex
