@@ -16,6 +16,7 @@
 #include "WexButton.h"
 #include "WexSetpPanelObj.h"
 #include "WexUiAction.h"
+#include "device/TransferWorker.h"
 #include "messaging/InProcessNotifier.h"
 #include "messaging/NotificationNames.h"
 #include "platform/ProcessState.h"
@@ -214,7 +215,8 @@ void MainView::getFWDataPro()
     if (m_isModalSeron > 0 || m_terminating)
         return;
     m_isModalSeron = 1;
-    OrvexAction::getAllFWDataPro();
+    if (!OrvexAction::getAllFWDataPro())
+        m_isModalSeron = 0;
 }
 
 void MainView::changeOSDPro()
@@ -240,15 +242,25 @@ void MainView::closeAppPro()
     Q_EMIT terminateRequested();
 }
 
+// A transfer still running stops at its next request (the mouse then drops
+// what it was sent and nothing is stored) and its thread is joined, so no
+// thread outlives the store and the windows it reports to.
 void MainView::stopTransfersBeforeQuit()
 {
-    // Whole-profile transfers run on a worker thread of the core. Until the
-    // core can stop one between requests (or be waited for), a transfer still
-    // running here ends with the process; say so, since the mouse may then
-    // hold part of what was being written.
-    if (m_isModalSeron > 0)
-        ORVEX_WARNING(
-            QStringLiteral("quitting while %1 modal operation(s) run").arg(m_isModalSeron));
+    if (TransferWorker::isRunning())
+        ORVEX_INFO(QStringLiteral("quitting: stopping the running transfer"));
+    TransferWorker::stop();
+}
+
+// The core runs one whole-profile transfer at a time and refuses another
+// while one runs; a refused one is not counted, or the view would stay inert.
+void MainView::startTransfer(bool (*transfer)())
+{
+    raiseModalCount();
+    if (!transfer()) {
+        ORVEX_WARNING(QStringLiteral("a transfer is already running; this one was not started"));
+        lowerModalCount();
+    }
 }
 
 // --- Notifications ------------------------------------------------------------
@@ -259,8 +271,7 @@ void MainView::acitveProfileById(std::int64_t profileId)
     store()->setProfileToFWPro(profileId);
     fillSettingData();
     displayBtnInfo();
-    raiseModalCount();
-    OrvexAction::applyFWDataPro();
+    startTransfer(&OrvexAction::applyFWDataPro);
     store()->saveToSys();
 }
 
@@ -422,13 +433,12 @@ void MainView::resetProfilePro()
 {
     if (!OrvexWidgetFactory::showPopView(QStringLiteral("WarningResetAll")))
         return;
-    raiseModalCount();
     store()->resetCurrFwToDef();
     store()->refreshSelProfileFromData();
     fillSettingData();
     displayBtnInfo();
     store()->saveToSys();
-    OrvexAction::applyFWDataPro();
+    startTransfer(&OrvexAction::applyFWDataPro);
 }
 
 void MainView::applyPro()
@@ -437,8 +447,7 @@ void MainView::applyPro()
     store()->saveToSys();
     OrvexAction::sendMessageToDaemon(notify::ReloadProfiles);
     store()->refreshSelProfileFromData();
-    raiseModalCount();
-    OrvexAction::setCurrBtnInfoToDevicePro();
+    startTransfer(&OrvexAction::setCurrBtnInfoToDevicePro);
     OrvexAction::isNeedSave = false;
     refreshApplyBtn();
 }

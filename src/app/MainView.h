@@ -125,6 +125,7 @@ public:
     // The one place that makes sure no transfer outlives the application's
     // objects; called on every way out.
     void stopTransfersBeforeQuit();
+    void startTransfer(bool (*transfer)());
 
     // --- Actions ------------------------------------------------------------
     void cancelPro();

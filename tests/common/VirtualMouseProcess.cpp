@@ -126,15 +126,14 @@ int VirtualMouseProcess::requestCount() const
     return int(trace.count(" SET "));
 }
 
+// Keeps the caller's events going while it waits: a transfer on a worker
+// thread hands its steps to the main thread and would otherwise stall.
 bool VirtualMouseProcess::waitForRequests(int count, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (requestCount() < count) {
-        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
-            return false;
-        QThread::msleep(PollIntervalMs);
-    }
-    return true;
+    return waitUntil(
+               [&] { return requestCount() >= count || m_process.state() != QProcess::Running; },
+               timeoutMs) &&
+           requestCount() >= count;
 }
 
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
