@@ -10,6 +10,7 @@
 //   build/bench/agent_bench [--daemon PATH] [--idle SECONDS] [--samples N]
 //
 // Targets: no CPU time while idle, under 25 MB resident, under 20 ms to display.
+#include "BenchSupport.h"
 #include "FirmwareModel.h"
 #include "VirtualMouseServer.h"
 
@@ -30,6 +31,8 @@
 #include <vector>
 
 using namespace orvex;
+using bench::runUntil;
+using bench::startBus;
 
 namespace {
 
@@ -51,18 +54,6 @@ struct Options
     int idleSeconds = DefaultIdleSeconds;
     int samples = DefaultSamples;
 };
-
-// Runs the event loop until `done` holds or the time is up.
-bool runUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    }
-    return true;
-}
 
 // The agent's stderr, line by line.
 class AgentLines
@@ -150,15 +141,7 @@ struct Latencies
     std::vector<double> ms;
     int missed = 0;
 
-    double percentile(double p) const
-    {
-        if (ms.empty())
-            return 0;
-        std::vector<double> sorted = ms;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[std::min(sorted.size() - 1,
-                               std::size_t(p * double(sorted.size() - 1) + 0.5))];
-    }
+    double percentile(double p) const { return bench::percentile(ms, p); }
 };
 
 // One display per sample: `act` makes the virtual mouse emit a report, and
@@ -218,17 +201,6 @@ std::optional<Options> parseOptions(const QCoreApplication &app)
         return std::nullopt;
     }
     return options;
-}
-
-QString startBus(QProcess &bus)
-{
-    bus.setStandardErrorFile(QProcess::nullDevice());
-    bus.start(QStringLiteral("dbus-daemon"),
-              {QStringLiteral("--session"), QStringLiteral("--nofork"),
-               QStringLiteral("--print-address=1")});
-    if (!bus.waitForStarted() || !bus.waitForReadyRead(StartTimeoutMs))
-        return {};
-    return QString::fromUtf8(bus.readLine()).trimmed();
 }
 
 void startAgent(QProcess &agent, const Options &options, const QString &busAddress,

@@ -14,6 +14,7 @@
 //   build/bench/app_bench [--app PATH] [--runs N]
 //
 // Targets: window shown in under 500 ms; event loop latency under 50 ms.
+#include "BenchSupport.h"
 #include "FirmwareModel.h"
 #include "VirtualMouseServer.h"
 
@@ -37,6 +38,9 @@
 #include <vector>
 
 using namespace orvex;
+using bench::percentile;
+using bench::runUntil;
+using bench::startBus;
 
 namespace {
 
@@ -53,36 +57,6 @@ constexpr double TargetLatencyMs = 50.0;
 constexpr char BusName[] = "com.kelto.orvexOption";
 constexpr char ObjectPath[] = "/com/kelto/orvexOption";
 constexpr char Interface[] = "com.kelto.orvexOption.Application";
-
-bool runUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 2);
-    }
-    return true;
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, std::size_t(p * double(values.size() - 1) + 0.5))];
-}
-
-QString startBus(QProcess &bus)
-{
-    bus.setStandardErrorFile(QProcess::nullDevice());
-    bus.start(QStringLiteral("dbus-daemon"),
-              {QStringLiteral("--session"), QStringLiteral("--nofork"),
-               QStringLiteral("--print-address=1")});
-    if (!bus.waitForStarted() || !bus.waitForReadyRead(StartTimeoutMs))
-        return {};
-    return QString::fromUtf8(bus.readLine()).trimmed();
-}
 
 QDBusMessage raiseCall()
 {
