@@ -10,6 +10,7 @@ namespace orvex {
 SettingDPIView::SettingDPIView(const QRect &frame, QWidget *parent) : KeltoImageView(frame, parent)
 {
     setObjectName(QStringLiteral("SettingDPIView"));
+    setAccessibleName(QStringLiteral("Separate X and Y resolution"));
 }
 
 void SettingDPIView::initData()

@@ -10,7 +10,7 @@ using View = SettingViewLayout::View;
 
 constexpr int RowLabelLeft = 34;
 constexpr int RowLabelGap = 8;
-constexpr int BesideEndWidth = 34;
+constexpr int BesideEndWidth = 42;
 
 SettingViewLayout::Control button(const char *field, int tag, Kind kind, const QRect &rect,
                                   const char *caption)
@@ -45,15 +45,15 @@ const QList<SettingViewLayout::Control> &SettingViewLayout::controls()
     static const QList<Control> table{
         button("enableIndChk", 5050, Kind::CheckBox, QRect(412, 80, 160, 22), "Separate X and Y"),
         slider("dpiLevelPro", 5051, View::Page, QRect(150, 112, 300, 26), "DPI level", 0, 3),
-        slider("doubleSpeedPro", 5052, View::Page, QRect(190, 548, 300, 26), "Double-click speed",
+        slider("doubleSpeedPro", 5052, View::Page, QRect(220, 548, 290, 26), "Double-click speed",
                1, 10),
-        slider("mouseSpeedPro", 5053, View::Page, QRect(190, 432, 300, 26), "Pointer speed", 1, 10),
-        slider("scrSpeedPro", 5054, View::Page, QRect(190, 480, 300, 26), "Scroll speed", 1, 10),
+        slider("mouseSpeedPro", 5053, View::Page, QRect(220, 432, 290, 26), "Pointer speed", 1, 10),
+        slider("scrSpeedPro", 5054, View::Page, QRect(220, 480, 290, 26), "Scroll speed", 1, 10),
         button("rate125Btn", 5055, Kind::RateItem, QRect(34, 332, 71, 34), "125 Hz"),
         button("rate250Btn", 5056, Kind::RateItem, QRect(113, 332, 71, 34), "250 Hz"),
         button("rate500Btn", 5057, Kind::RateItem, QRect(192, 332, 71, 34), "500 Hz"),
         button("rate1000Btn", 5058, Kind::RateItem, QRect(271, 332, 71, 34), "1000 Hz"),
-        button("oneScreenBtn", 5059, Kind::CheckBox, QRect(190, 513, 220, 22),
+        button("oneScreenBtn", 5059, Kind::CheckBox, QRect(220, 513, 220, 22),
                "One screen at a time"),
         button("okBtn", 5060, Kind::Button, QRect(505, 622, 80, 30), "OK"),
         button("cancelBtn", 5061, Kind::Button, QRect(417, 622, 80, 30), "Cancel"),
@@ -118,6 +118,9 @@ QRect SettingViewLayout::fieldBox(const Control &field)
 
 QRect SettingViewLayout::rowLabel(const Control &slider)
 {
+    // The lift-off distance has a panel of its own, titled with its name.
+    if (slider.field == QLatin1String("liftHeightPro"))
+        return {};
     const int left = slider.view == View::Dpi ? RowLabelLeft - DpiViewRect.left() : RowLabelLeft;
     const int right =
         isDesktopSetting(slider.field) ? slider.rect.left() - BesideEndWidth : slider.rect.left();

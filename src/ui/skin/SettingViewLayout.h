@@ -89,7 +89,8 @@ public:
 
     // The sunken box drawn around a number field.
     static QRect fieldBox(const Control &field);
-    // The room left of a slider where its row label goes.
+    // The room left of a slider where its row label goes; empty for a
+    // slider whose panel title names it.
     static QRect rowLabel(const Control &slider);
     // The words under the two ends of a slider's track ("50" and "8200"),
     // or beside them for the desktop settings ("SLOW", "FAST"); empty when
