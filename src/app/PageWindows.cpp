@@ -6,6 +6,7 @@
 #include "OrvexAction.h"
 #include "WexNoTitleWindow.h"
 #include "pages/PagePlaceholderView.h"
+#include "pages/SettingView.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
 
@@ -21,6 +22,17 @@ int indexOf(PageWindows::Page page)
 PagePlaceholderView *pageOf(WexNoTitleWindow *window)
 {
     return window ? qobject_cast<PagePlaceholderView *>(window->contentView()) : nullptr;
+}
+
+// The content of a page window; pages not built yet show a placeholder.
+KeltoImageView *createPage(PageWindows::Page page, const QRect &frame, const QString &title)
+{
+    switch (page) {
+    case PageWindows::Page::Setting:
+        return KeltoImageView::create<SettingView>(frame, nullptr);
+    default:
+        return KeltoImageView::create<PagePlaceholderView>(frame, nullptr, title);
+    }
 }
 
 } // namespace
@@ -63,8 +75,8 @@ WexNoTitleWindow *PageWindows::makeWindow(Page page)
     auto *window = new WexNoTitleWindow(frame.size);
     window->setWindowTitle(QLatin1String(frame.title));
     window->move(m_view.window()->pos());
-    auto *content = KeltoImageView::create<PagePlaceholderView>(
-        QRect(QPoint(0, 0), frame.size), nullptr, QLatin1String(frame.title));
+    KeltoImageView *content =
+        createPage(page, QRect(QPoint(0, 0), frame.size), QLatin1String(frame.title));
     window->setContentView(content);
     window->setIsCanDrag(true);
     window->setDragHeight(frame.dragHeight);

@@ -19,6 +19,7 @@
 #include "MainViewArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
+#include "SettingViewArt.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -106,7 +107,7 @@ int main(int argc, char **argv)
         !FigureSheetArt(family).writeAll(folder, &failed) ||
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
-        !AppIconArt::writeAll(folder, &failed)) {
+        !SettingViewArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
