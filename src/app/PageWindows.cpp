@@ -5,6 +5,7 @@
 #include "MainView.h"
 #include "OrvexAction.h"
 #include "WexNoTitleWindow.h"
+#include "pages/LightOptionView.h"
 #include "pages/PagePlaceholderView.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
@@ -63,8 +64,13 @@ WexNoTitleWindow *PageWindows::makeWindow(Page page)
     auto *window = new WexNoTitleWindow(frame.size);
     window->setWindowTitle(QLatin1String(frame.title));
     window->move(m_view.window()->pos());
-    auto *content = KeltoImageView::create<PagePlaceholderView>(
-        QRect(QPoint(0, 0), frame.size), nullptr, QLatin1String(frame.title));
+    const QRect pageRect(QPoint(0, 0), frame.size);
+    KeltoImageView *content = nullptr;
+    if (page == Page::LightOption)
+        content = KeltoImageView::create<LightOptionView>(pageRect, nullptr);
+    else
+        content = KeltoImageView::create<PagePlaceholderView>(pageRect, nullptr,
+                                                              QLatin1String(frame.title));
     window->setContentView(content);
     window->setIsCanDrag(true);
     window->setDragHeight(frame.dragHeight);
