@@ -24,7 +24,7 @@ constexpr int FooterTop = 546;
 constexpr int FooterLeft = 420;
 constexpr qreal BadgeRadius = 8.0;
 
-const QRect HintPanel(452, 374, 240, 92);
+const QRect HintPanel(452, 384, 240, 92);
 const QRect StageClip(1, Layout::DragHeight, 436, FooterTop - Layout::DragHeight);
 
 // Where the skin numbers the zones on the mouse, beside each zone's lights.

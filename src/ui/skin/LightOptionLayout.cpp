@@ -8,7 +8,7 @@ namespace {
 constexpr int ColourButtonSide = 30;
 constexpr int ColourButtonPitch = 35;
 constexpr int PanelLeft = 452;
-constexpr int ColourRowTop = 318;
+constexpr int ColourRowTop = 326;
 
 struct ColourEntry
 {
