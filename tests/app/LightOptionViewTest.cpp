@@ -265,6 +265,13 @@ private Q_SLOTS:
             QCOMPARE(page->lightLineImageView()->image(), page->lineImage(White, 1));
             QVERIFY(zoneBtn(page, 1)->Checked() && !zoneBtn(page, 2)->Checked());
             QVERIFY(!page->hasSaved());
+
+            // The colour control emptied from outside the page's own display
+            // reports index 0: the zone keeps its colour.
+            QVERIFY(page->colorSetp()->selectindex(0));
+            QCOMPARE(OrvexAction::selProfile.lightColorIndexArr[0], std::uint32_t(White));
+            QCOMPARE(page->lightBtn(1)->image(), page->lightImage(White, 1));
+            QVERIFY(!page->hasSaved());
             press(page->button(Layout::CancelTag));
         }));
     }

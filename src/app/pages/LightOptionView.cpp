@@ -110,6 +110,7 @@ void LightOptionView::initControls()
     addPictureViews();
     initSelectors();
     initTooltip();
+    setKeyboardOrder();
 }
 
 void LightOptionView::addButtons()
@@ -147,6 +148,19 @@ void LightOptionView::addPictureViews()
         selImg->hide();
         m_lightSelImgs << selImg;
     }
+}
+
+// Tab follows the page's reading order (zones, light, colours, then Apply,
+// Cancel, OK as the footer shows them), not the order of the tags.
+void LightOptionView::setKeyboardOrder()
+{
+    QList<int> order{Layout::FirstZoneTag, Layout::FirstZoneTag + 1, Layout::FirstZoneTag + 2,
+                     Layout::LightOnTag, Layout::LightOffTag};
+    for (int tag = Layout::FirstColourTag; isColourTag(tag); ++tag)
+        order << tag;
+    order << Layout::ApplyTag << Layout::CancelTag << Layout::OkTag;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(button(order.at(i - 1)), button(order.at(i)));
 }
 
 // Both controls start at their first item without telling the page: the

@@ -74,6 +74,7 @@ private:
     void addPictureViews();
     void initSelectors();
     void initTooltip();
+    void setKeyboardOrder();
 
     void selectZone(int zone);
     void chooseLight(int index);
