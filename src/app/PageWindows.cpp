@@ -5,6 +5,7 @@
 #include "MainView.h"
 #include "OrvexAction.h"
 #include "WexNoTitleWindow.h"
+#include "pages/LightOptionView.h"
 #include "pages/PagePlaceholderView.h"
 #include "pages/SettingView.h"
 #include "platform/WexLogger.h"
@@ -28,6 +29,8 @@ PagePlaceholderView *pageOf(WexNoTitleWindow *window)
 KeltoImageView *createPage(PageWindows::Page page, const QRect &frame, const QString &title)
 {
     switch (page) {
+    case PageWindows::Page::LightOption:
+        return KeltoImageView::create<LightOptionView>(frame, nullptr);
     case PageWindows::Page::Setting:
         return KeltoImageView::create<SettingView>(frame, nullptr);
     default:

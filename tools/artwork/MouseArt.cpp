@@ -18,6 +18,8 @@ namespace {
 constexpr qreal VentRadius = 4.6;
 constexpr qreal VentPitch = 12.5;
 constexpr qreal LogoRadius = 21.0;
+constexpr qreal FrontLightWidth = 2.2;
+constexpr qreal WingLightWidth = 2.0;
 
 QPen roundPen(const QColor &colour, qreal width)
 {
@@ -39,19 +41,38 @@ QPainterPath hexagon(const QPointF &centre, qreal radius, qreal turn = 0)
     return path;
 }
 
-// A red line with a soft glow around it: the mouse's lights.
-void paintLight(QPainter &painter, const QPainterPath &line, qreal width)
+// A line with a soft glow around it: a lit light strip.
+void paintLitLine(QPainter &painter, const QPainterPath &line, qreal width,
+                  const MouseArt::Lamp &lamp)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(roundPen(QColor(229, 30, 43, 40), width * 5));
+    QColor glow = lamp.light;
+    glow.setAlpha(40);
+    painter.setPen(roundPen(glow, width * 5));
     painter.drawPath(line);
-    painter.setPen(roundPen(QColor(229, 30, 43, 90), width * 2.4));
+    glow.setAlpha(90);
+    painter.setPen(roundPen(glow, width * 2.4));
     painter.drawPath(line);
-    painter.setPen(roundPen(SkinPalette::accentBright(), width));
+    painter.setPen(roundPen(lamp.light, width));
     painter.drawPath(line);
-    painter.setPen(roundPen(QColor(255, 170, 170, 200), width / 3));
+    painter.setPen(roundPen(lamp.core, width / 3));
+    painter.drawPath(line);
+    painter.restore();
+}
+
+// An unlit strip: frosted dark plastic with a faint sheen.
+void paintDarkLine(QPainter &painter, const QPainterPath &line, qreal width)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(roundPen(QColor(6, 6, 8), width + 1.6));
+    painter.drawPath(line);
+    painter.setPen(roundPen(QColor(58, 60, 66), width));
+    painter.drawPath(line);
+    painter.setPen(roundPen(QColor(255, 255, 255, 40), width / 3));
     painter.drawPath(line);
     painter.restore();
 }
@@ -83,16 +104,19 @@ void paintCable(QPainter &painter, qreal top)
     painter.drawRoundedRect(relief, 4, 4);
 }
 
-void paintShadow(QPainter &painter)
+// The lights' red glow on the surface around the mouse, when they are on.
+void paintShadow(QPainter &painter, bool lightsOn)
 {
     const QPointF centre(MouseShapes::centreX(), 486);
-    QRadialGradient glow(centre, 270);
-    glow.setColorAt(0.0, QColor(229, 30, 43, 46));
-    glow.setColorAt(0.6, QColor(229, 30, 43, 14));
-    glow.setColorAt(1.0, QColor(229, 30, 43, 0));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
-    painter.drawEllipse(centre, 270, 250);
+    if (lightsOn) {
+        QRadialGradient glow(centre, 270);
+        glow.setColorAt(0.0, QColor(229, 30, 43, 46));
+        glow.setColorAt(0.6, QColor(229, 30, 43, 14));
+        glow.setColorAt(1.0, QColor(229, 30, 43, 0));
+        painter.setBrush(glow);
+        painter.drawEllipse(centre, 270, 250);
+    }
     QRadialGradient shade(centre + QPointF(0, 10), 230);
     shade.setColorAt(0.0, QColor(0, 0, 0, 170));
     shade.setColorAt(0.8, QColor(0, 0, 0, 90));
@@ -181,23 +205,37 @@ void paintVents(QPainter &painter, const QPainterPath &area)
     painter.drawPath(area);
 }
 
-void paintLogo(QPainter &painter)
+void paintLogo(QPainter &painter, const MouseArt::Lamp &lamp)
 {
     const QPointF centre = MouseShapes::logoCentre();
     QRadialGradient glow(centre, LogoRadius * 1.8);
-    glow.setColorAt(0.0, QColor(229, 30, 43, 90));
-    glow.setColorAt(1.0, QColor(229, 30, 43, 0));
+    QColor halo = lamp.light;
+    halo.setAlpha(90);
+    glow.setColorAt(0.0, halo);
+    halo.setAlpha(0);
+    glow.setColorAt(1.0, halo);
     painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
     painter.drawEllipse(centre, LogoRadius * 1.8, LogoRadius * 1.8);
     painter.setBrush(QColor(14, 14, 16));
-    painter.setPen(roundPen(SkinPalette::accentBright(), 2.2));
+    painter.setPen(roundPen(lamp.light, 2.2));
     painter.drawPath(hexagon(centre, LogoRadius, 30));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SkinPalette::accentBright());
+    painter.setBrush(lamp.light);
     painter.drawPath(hexagon(centre, LogoRadius * 0.42, 30));
-    painter.setPen(roundPen(QColor(255, 190, 190, 200), 1.0));
+    painter.setPen(roundPen(lamp.rim, 1.0));
     painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hexagon(centre, LogoRadius * 0.42, 30));
+}
+
+void paintDarkLogo(QPainter &painter)
+{
+    const QPointF centre = MouseShapes::logoCentre();
+    painter.setBrush(QColor(14, 14, 16));
+    painter.setPen(roundPen(QColor(62, 64, 70), 2.2));
+    painter.drawPath(hexagon(centre, LogoRadius, 30));
+    painter.setPen(roundPen(QColor(255, 255, 255, 30), 1.0));
+    painter.setBrush(QColor(40, 41, 46));
     painter.drawPath(hexagon(centre, LogoRadius * 0.42, 30));
 }
 
@@ -287,22 +325,68 @@ void paintArrow(QPainter &painter, int index, SkinPainter::Face face)
 
 } // namespace
 
-void MouseArt::paintBody(QPainter &painter, qreal cableTop)
+MouseArt::Lamp MouseArt::redLamp()
+{
+    return {SkinPalette::accentBright(), QColor(255, 170, 170, 200), QColor(255, 190, 190, 200)};
+}
+
+MouseArt::Lamp MouseArt::lamp(const QColor &colour)
+{
+    const auto paler = [&colour](qreal towardsWhite) {
+        QColor pale =
+            QColor::fromRgbF(float(colour.redF() + (1 - colour.redF()) * towardsWhite),
+                             float(colour.greenF() + (1 - colour.greenF()) * towardsWhite),
+                             float(colour.blueF() + (1 - colour.blueF()) * towardsWhite));
+        pale.setAlpha(200);
+        return pale;
+    };
+    return {colour, paler(0.6), paler(0.7)};
+}
+
+void MouseArt::paintBody(QPainter &painter, qreal cableTop, bool lightsOn)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    paintShadow(painter);
+    paintShadow(painter, lightsOn);
     paintCable(painter, cableTop);
     paintWing(painter, MouseShapes::leftWing());
     paintWing(painter, MouseShapes::rightWing());
-    for (const QPainterPath &light : MouseShapes::wingLights())
-        paintLight(painter, light, 2.0);
+    for (const QPainterPath &light : MouseShapes::wingLights()) {
+        if (lightsOn)
+            paintLitLine(painter, light, WingLightWidth, redLamp());
+        else
+            paintDarkLine(painter, light, WingLightWidth);
+    }
     paintShell(painter);
     paintVents(painter, MouseShapes::frontPlate());
     paintVents(painter, MouseShapes::palmVents());
-    paintLight(painter, MouseShapes::frontLight(), 2.2);
-    paintLogo(painter);
+    if (lightsOn) {
+        paintLitLine(painter, MouseShapes::frontLight(), FrontLightWidth, redLamp());
+        paintLogo(painter, redLamp());
+    } else {
+        paintDarkLine(painter, MouseShapes::frontLight(), FrontLightWidth);
+        paintDarkLogo(painter);
+    }
     paintSockets(painter);
+    painter.restore();
+}
+
+void MouseArt::paintLight(QPainter &painter, Light light, const Lamp &lamp)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (light) {
+    case Light::Front:
+        paintLitLine(painter, MouseShapes::frontLight(), FrontLightWidth, lamp);
+        break;
+    case Light::Logo:
+        paintLogo(painter, lamp);
+        break;
+    case Light::Wings:
+        for (const QPainterPath &strip : MouseShapes::wingLights())
+            paintLitLine(painter, strip, WingLightWidth, lamp);
+        break;
+    }
     painter.restore();
 }
 

@@ -15,6 +15,7 @@
 #include "DialogArt.h"
 #include "FigureSheetArt.h"
 #include "IconArt.h"
+#include "LightOptionArt.h"
 #include "LoadingArt.h"
 #include "MainViewArt.h"
 #include "OsdArtwork.h"
@@ -107,7 +108,8 @@ int main(int argc, char **argv)
         !FigureSheetArt(family).writeAll(folder, &failed) ||
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
-        !SettingViewArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed)) {
+        !LightOptionArt::writeAll(folder, &failed) || !SettingViewArt::writeAll(folder, &failed) ||
+        !AppIconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
