@@ -94,6 +94,9 @@ public:
     ~RepeatDialogPerson() { WexNoTitleWindow::setModalRunHook({}); }
 
     QString typed;
+    // Set through the field's accessible value, then OK pressed
+    // accessibly, as a screen reader user does; used instead of `typed`.
+    std::optional<int> spoken;
     bool confirm = true;
     int shown = 0;
     QString offered;
@@ -105,6 +108,12 @@ private:
         WexNumberTextField *field = dialog->countTxt();
         offered = field->text();
         offeredSelection = field->selectedText();
+        if (spoken) {
+            QAccessible::queryAccessibleInterface(field)->valueInterface()->setCurrentValue(
+                *spoken);
+            pressAccessibly(dialog->okBtn());
+            return;
+        }
         QTest::keyClicks(field, typed);
         QTest::keyClick(confirm ? static_cast<QWidget *>(field) : dialog,
                         confirm ? Qt::Key_Return : Qt::Key_Escape);
@@ -144,13 +153,14 @@ private:
         return open<SingleKeyView>(given, "singleBtn");
     }
 
-    void chooseMacro(TkeyView *page, const QString &name)
+    // Picks the macro `name` from the page's pick list; false when the list
+    // did not show or has no such macro.
+    bool chooseMacro(TkeyView *page, const QString &name)
     {
         page->selMacroBtn()->performClick();
         WexMenulist *list = MacroMenuList::macroMenuList();
-        QVERIFY(list && list->isVisible());
-        QVERIFY(list->chooseRow(rowOf(list, name)));
-        QCOMPARE(page->selMacroBtn()->title(), name);
+        return list && list->isVisible() && list->chooseRow(rowOf(list, name)) &&
+               page->selMacroBtn()->title() == name;
     }
 
     std::optional<OnboardProfile> applyAndReadBack()
@@ -228,16 +238,23 @@ private Q_SLOTS:
         QCOMPARE(page->macroTypeSetp()->currentSetp(), 2);
         QCOMPARE(page->macroCount(), 5);
 
-        // Chosen already, it asks again; OK keeps the count typed.
-        person.typed = QStringLiteral("12");
+        // Chosen already, it asks again; OK keeps the count given, by a
+        // screen reader or typed.
+        person.spoken = 250;
         person.confirm = true;
         QVERIFY(pressAccessibly(numberOfTimes));
         QCOMPARE(person.shown, 2);
+        QCOMPARE(page->macroCount(), 250);
+        person.spoken.reset();
+        person.typed = QStringLiteral("12");
+        QVERIFY(pressAccessibly(numberOfTimes));
+        QCOMPARE(person.shown, 3);
+        QCOMPARE(person.offered, QStringLiteral("250"));
         QCOMPARE(page->macroCount(), 12);
         QCOMPARE(accessibleText(numberOfTimes, QAccessible::Description),
                  QStringLiteral("12 times"));
 
-        chooseMacro(page, QStringLiteral("Double Click"));
+        QVERIFY(chooseMacro(page, QStringLiteral("Double Click")));
         page->okBtn()->performClick();
         QVERIFY(!view()->pageWindows().window(PageWindows::Page::TKey));
         QCOMPARE(record().FuncID, std::uint32_t(ButtonInfoArea::MacroFunction));
@@ -283,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(page->endTag(), int(ButtonRecordEditor::Cancelled));
 
         page->byTag(TkeyView::HoldTag)->performClick();
-        chooseMacro(page, QStringLiteral("Copy and Paste"));
+        QVERIFY(chooseMacro(page, QStringLiteral("Copy and Paste")));
         page->okBtn()->performClick();
         QCOMPARE(page->endTag(), int(ButtonRecordEditor::Confirmed));
         QCOMPARE(person.shown, 0);
