@@ -5,6 +5,8 @@
 #include "WexButton.h"
 #include "platform/WexLogger.h"
 
+#include <QKeyEvent>
+
 namespace orvex {
 
 ButtonPageView::ButtonPageView(const QRect &frame, QWidget *parent,
@@ -53,6 +55,18 @@ WexButton *ButtonPageView::addControl(const QString &field)
 void ButtonPageView::closePage()
 {
     window()->close();
+}
+
+void ButtonPageView::keyPressEvent(QKeyEvent *event)
+{
+    const ButtonPageLayout::Control *cancel = m_layout.byField(QStringLiteral("cancelBtn"));
+    WexButton *button = cancel ? byTag(cancel->tag) : nullptr;
+    if (event->key() == Qt::Key_Escape && button && button->isEnabled()) {
+        event->accept();
+        button->performClick();
+        return;
+    }
+    KeltoImageView::keyPressEvent(event);
 }
 
 } // namespace orvex

@@ -43,6 +43,8 @@ protected:
     // Closes the page's window; a page window's closing hands its result
     // to the main window.
     void closePage();
+    // Escape anywhere on the page clicks its Cancel button.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     const ButtonPageLayout::Page &m_layout;

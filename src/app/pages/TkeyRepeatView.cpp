@@ -6,8 +6,6 @@
 #include "WexNoTitleWindow.h"
 #include "WexNumberTextField.h"
 
-#include <QKeyEvent>
-
 namespace orvex {
 
 namespace {
@@ -62,15 +60,6 @@ void TkeyRepeatView::buttonAction(WexButton *sender)
     } else if (sender->tag() == CancelTag) {
         endRun(CancelCode);
     }
-}
-
-void TkeyRepeatView::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && m_cancelBtn) {
-        m_cancelBtn->performClick();
-        return;
-    }
-    ButtonPageView::keyPressEvent(event);
 }
 
 void TkeyRepeatView::endRun(int code)

@@ -39,9 +39,6 @@ public:
     WexButton *okBtn() const { return m_okBtn; }
     WexButton *cancelBtn() const { return m_cancelBtn; }
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     void endRun(int code);
 
