@@ -4,6 +4,7 @@
 #include "AboutConnortller.h"
 #include "ApplicationIdentity.h"
 #include "LoadingOverlay.h"
+#include "MacroMenuList.h"
 #include "MainView.h"
 #include "MainViewLayout.h"
 #include "WexAccessibleFactory.h"
@@ -33,6 +34,7 @@ bool OrvexOptionAppDelegate::launch()
 {
     WexAccessibleFactory::ensureInstalled();
     LoadingOverlay::installHook();
+    MacroMenuList::installHook();
     m_window = new WexNoTitleWindow(MainViewLayout::ViewSize);
     m_window->setWindowTitle(QLatin1String(ApplicationIdentity::DisplayName));
     m_window->setAttribute(Qt::WA_QuitOnClose);

@@ -8,6 +8,8 @@
 #include "pages/LightOptionView.h"
 #include "pages/PagePlaceholderView.h"
 #include "pages/SettingView.h"
+#include "pages/SingleKeyView.h"
+#include "pages/TkeyView.h"
 #include "platform/WexLogger.h"
 #include "profile/ProfieController.h"
 
@@ -20,21 +22,26 @@ int indexOf(PageWindows::Page page)
     return int(page);
 }
 
-PagePlaceholderView *pageOf(WexNoTitleWindow *window)
+// The page that edits the selected button's record, in a page window.
+ButtonRecordEditor *pageOf(WexNoTitleWindow *window)
 {
-    return window ? qobject_cast<PagePlaceholderView *>(window->contentView()) : nullptr;
+    return window ? dynamic_cast<ButtonRecordEditor *>(window->contentView()) : nullptr;
 }
 
 // The content of a page window; pages not built yet show a placeholder.
-KeltoImageView *createPage(PageWindows::Page page, const QRect &frame, const QString &title)
+QWidget *makeContent(PageWindows::Page page, const QRect &frame, const char *title)
 {
     switch (page) {
     case PageWindows::Page::LightOption:
         return KeltoImageView::create<LightOptionView>(frame, nullptr);
     case PageWindows::Page::Setting:
         return KeltoImageView::create<SettingView>(frame, nullptr);
+    case PageWindows::Page::TKey:
+        return KeltoImageView::create<TkeyView>(frame, nullptr);
+    case PageWindows::Page::SingleKey:
+        return KeltoImageView::create<SingleKeyView>(frame, nullptr);
     default:
-        return KeltoImageView::create<PagePlaceholderView>(frame, nullptr, title);
+        return KeltoImageView::create<PagePlaceholderView>(frame, nullptr, QLatin1String(title));
     }
 }
 
@@ -78,9 +85,7 @@ WexNoTitleWindow *PageWindows::makeWindow(Page page)
     auto *window = new WexNoTitleWindow(frame.size);
     window->setWindowTitle(QLatin1String(frame.title));
     window->move(m_view.window()->pos());
-    KeltoImageView *content =
-        createPage(page, QRect(QPoint(0, 0), frame.size), QLatin1String(frame.title));
-    window->setContentView(content);
+    window->setContentView(makeContent(page, QRect(QPoint(0, 0), frame.size), frame.title));
     window->setIsCanDrag(true);
     window->setDragHeight(frame.dragHeight);
     window->center();
@@ -144,7 +149,7 @@ void PageWindows::showTKeyView()
     if (!m_view.IsCurrSelectedBtn() || !m_view.functionButtons().checkOnlyLeftPro())
         return;
     beginModalSession(Page::TKey);
-    if (PagePlaceholderView *page = pageOf(window(Page::TKey)))
+    if (ButtonRecordEditor *page = pageOf(window(Page::TKey)))
         page->setTmpBtnInfo(OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1]);
 }
 
@@ -154,7 +159,7 @@ void PageWindows::showSingKeyView()
         return;
     OrvexAction::sysProCon->saveSelProfileToData();
     beginModalSession(Page::SingleKey);
-    if (PagePlaceholderView *page = pageOf(window(Page::SingleKey)))
+    if (ButtonRecordEditor *page = pageOf(window(Page::SingleKey)))
         page->setTmpBtnInfo(OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1]);
 }
 
@@ -172,7 +177,7 @@ void PageWindows::windowWillClose(WexNoTitleWindow *closing)
     m_modalSession = false;
     const Page page = Page(closed);
     if ((page == Page::TKey || page == Page::SingleKey) && m_view.IsCurrSelectedBtn()) {
-        if (PagePlaceholderView *content = pageOf(closing))
+        if (ButtonRecordEditor *content = pageOf(closing))
             OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1] = content->tmpBtnInfo();
     }
     if (page == Page::Profile)

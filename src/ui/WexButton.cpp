@@ -148,7 +148,8 @@ void WexButton::setTitle(const QString &title)
         return;
     m_title = title;
     if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessibleEvent event(this, m_pickButton ? QAccessible::DescriptionChanged
+                                                  : QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
     update();
@@ -194,6 +195,8 @@ WexButton::Kind WexButton::accessibleKind() const
 {
     if (m_stepItem)
         return Kind::StepItem;
+    if (m_pickButton)
+        return Kind::PickButton;
     return m_isCheckBox ? Kind::CheckBox : Kind::PushButton;
 }
 
@@ -201,6 +204,11 @@ void WexButton::setStepItem(bool stepItem)
 {
     m_stepItem = stepItem;
     notifyStateChange();
+}
+
+void WexButton::setPickButton(bool pickButton)
+{
+    m_pickButton = pickButton;
 }
 
 QString WexButton::accessibleLabel() const

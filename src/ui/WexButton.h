@@ -47,7 +47,10 @@ public:
     {
         PushButton,
         CheckBox,
-        StepItem
+        StepItem,
+        // Shows a chosen entry as its title and opens a pick list: named by
+        // its accessible name, the title read as its value.
+        PickButton
     };
 
     explicit WexButton(QWidget *parent = nullptr);
@@ -113,6 +116,7 @@ public:
 
     Kind accessibleKind() const;
     void setStepItem(bool stepItem);
+    void setPickButton(bool pickButton);
     // The name assistive technologies read: the title, else the tooltip,
     // else the accessible name the window gave, else the object name.
     QString accessibleLabel() const;
@@ -167,6 +171,7 @@ private:
     bool m_isNoanomaly = false;
     bool m_captureMouse = false;
     bool m_stepItem = false;
+    bool m_pickButton = false;
     bool m_hovered = false;
     bool m_leftPressed = false;
     bool m_pressInside = false;

@@ -22,6 +22,8 @@ QAccessible::Role WexButtonAccessible::role() const
         return QAccessible::CheckBox;
     case WexButton::Kind::StepItem:
         return QAccessible::RadioButton;
+    case WexButton::Kind::PickButton:
+        return QAccessible::ButtonMenu;
     case WexButton::Kind::PushButton:
         break;
     }
@@ -31,7 +33,9 @@ QAccessible::Role WexButtonAccessible::role() const
 QAccessible::State WexButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    if (button()->accessibleKind() != WexButton::Kind::PushButton) {
+    if (button()->accessibleKind() == WexButton::Kind::PickButton) {
+        state.hasPopup = true;
+    } else if (button()->accessibleKind() != WexButton::Kind::PushButton) {
         state.checkable = true;
         state.checked = button()->Checked();
     } else {
@@ -42,6 +46,8 @@ QAccessible::State WexButtonAccessible::state() const
 
 QString WexButtonAccessible::text(QAccessible::Text kind) const
 {
+    if (button()->accessibleKind() == WexButton::Kind::PickButton)
+        return pickButtonText(kind);
     if (kind == QAccessible::Name)
         return button()->accessibleLabel();
     if (kind == QAccessible::Description) {
@@ -53,11 +59,32 @@ QString WexButtonAccessible::text(QAccessible::Text kind) const
     return QAccessibleWidget::text(kind);
 }
 
+// A pick button is named for what it chooses; the entry chosen, its title,
+// is read after the name as its description and is its value.
+QString WexButtonAccessible::pickButtonText(QAccessible::Text kind) const
+{
+    switch (kind) {
+    case QAccessible::Name:
+        return button()->accessibleName().isEmpty() ? button()->accessibleLabel()
+                                                    : button()->accessibleName();
+    case QAccessible::Value:
+        return button()->title();
+    case QAccessible::Description:
+        if (!button()->title().isEmpty())
+            return button()->title();
+        return button()->toolTip().isEmpty() ? button()->accessibleDescription()
+                                             : button()->toolTip();
+    default:
+        return QAccessibleWidget::text(kind);
+    }
+}
+
 QStringList WexButtonAccessible::actionNames() const
 {
     if (!button()->isEnabled())
         return {};
-    if (button()->accessibleKind() == WexButton::Kind::PushButton)
+    if (button()->accessibleKind() == WexButton::Kind::PushButton ||
+        button()->accessibleKind() == WexButton::Kind::PickButton)
         return {pressAction()};
     return {toggleAction()};
 }

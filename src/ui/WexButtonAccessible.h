@@ -8,8 +8,8 @@ namespace orvex {
 class WexButton;
 
 // A skinned button as assistive technologies see it: a push button, a check
-// box or an item of a step selector (a radio button), with its checked state
-// and one action that clicks it.
+// box, an item of a step selector (a radio button) or a button that opens a
+// pick list, with its checked state and one action that clicks it.
 class WexButtonAccessible : public QAccessibleWidget
 {
 public:
@@ -24,6 +24,7 @@ public:
 
 private:
     WexButton *button() const;
+    QString pickButtonText(QAccessible::Text kind) const;
 };
 
 } // namespace orvex

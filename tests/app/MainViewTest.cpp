@@ -18,7 +18,7 @@
 #include "device/OnboardProfile.h"
 #include "messaging/InProcessNotifier.h"
 #include "messaging/NotificationNames.h"
-#include "pages/PagePlaceholderView.h"
+#include "pages/SingleKeyView.h"
 #include "platform/ResourceFolder.h"
 #include "profile/ProfieController.h"
 
@@ -289,10 +289,10 @@ private Q_SLOTS:
         WexNoTitleWindow *single = pages.window(PageWindows::Page::SingleKey);
         QVERIFY(single);
         QCOMPARE(single->size(), QSize(282, 181));
-        auto *page = qobject_cast<PagePlaceholderView *>(single->contentView());
+        auto *page = qobject_cast<SingleKeyView *>(single->contentView());
         const BTN_INFO handedOver = page->tmpBtnInfo();
         QVERIFY(std::memcmp(&record, &handedOver, sizeof record) == 0);
-        QVERIFY(pressAccessibly(page->closeBtn()));
+        QVERIFY(pressAccessibly(page->cancelBtn()));
         QCOMPARE(view()->isModalSeron(), 0);
 
         control("lightOptionBtn")->performClick();

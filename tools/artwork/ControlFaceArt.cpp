@@ -226,6 +226,11 @@ int dpiKeyIndex(int tag)
 
 } // namespace
 
+void ControlFaceArt::paintPickField(QPainter &painter, const QRect &rect, Face face)
+{
+    paintProfileField(painter, rect, face);
+}
+
 void ControlFaceArt::paint(QPainter &painter, const MainViewLayout::Control &control, Face face)
 {
     const QString &field = control.field;

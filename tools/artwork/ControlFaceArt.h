@@ -18,6 +18,9 @@ class ControlFaceArt
 public:
     static void paint(QPainter &painter, const MainViewLayout::Control &control,
                       SkinPainter::Face face);
+    // A field that shows a chosen entry and opens a pick list: a sunken box
+    // with the list's arrow at its right end.
+    static void paintPickField(QPainter &painter, const QRect &rect, SkinPainter::Face face);
 };
 
 } // namespace orvex::artwork

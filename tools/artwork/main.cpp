@@ -12,6 +12,7 @@
 // when one is missing.
 #include "AppIconArt.h"
 #include "ArtworkFolder.h"
+#include "ButtonPageArt.h"
 #include "DialogArt.h"
 #include "FigureSheetArt.h"
 #include "IconArt.h"
@@ -109,7 +110,7 @@ int main(int argc, char **argv)
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
         !LightOptionArt::writeAll(folder, &failed) || !SettingViewArt::writeAll(folder, &failed) ||
-        !AppIconArt::writeAll(folder, &failed)) {
+        !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
