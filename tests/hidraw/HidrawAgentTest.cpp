@@ -15,6 +15,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
+#include <QFile>
 #include <QObject>
 
 #include <gtest/gtest.h>
@@ -91,8 +92,13 @@ TEST_F(HidrawAgentTest, AProfileSwitchOnTheMouseReachesTheDisplay)
 
 // The kernel device is destroyed and made again: udev's remove and add give
 // status 100 then 101, and the agent reads the node the mouse came back on.
+// The old node is held open meanwhile, which keeps its name taken, so the
+// mouse comes back under another name (as when a program is slow to let go).
 TEST_F(HidrawAgentTest, UnplugAndPlugArePostedAndTheNewNodeIsRead)
 {
+    const QByteArray before = UhidMouse::node();
+    QFile held(QString::fromLocal8Bit(before));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
     send(QStringLiteral("unplug"));
     ASSERT_TRUE(agent.waitForLine(QStringLiteral("STATUS 100"), WaitMs))
         << agent.lines().join(u'\n').toStdString();
@@ -103,6 +109,8 @@ TEST_F(HidrawAgentTest, UnplugAndPlugArePostedAndTheNewNodeIsRead)
     ASSERT_TRUE(waitUntil([&] { return spy->statuses.size() == 2; }, WaitMs));
     EXPECT_EQ(spy->statuses[0], (QVariantMap{{QStringLiteral("type"), 100}}));
     EXPECT_EQ(spy->statuses[1], (QVariantMap{{QStringLiteral("type"), 101}}));
+    EXPECT_NE(UhidMouse::node(), before);
+    held.close();
 
     send(QStringLiteral("profile 1"));
     EXPECT_TRUE(agent.waitForLine(QStringLiteral("OSD P2"), WaitMs))
