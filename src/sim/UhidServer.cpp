@@ -100,23 +100,27 @@ void UhidServer::stop()
     destroy();
     delete m_notifier;
     m_notifier = nullptr;
-    // Closing would destroy the device as well; destroying first is explicit.
     ::close(m_fd);
     m_fd = -1;
 }
 
+// Both reasons name the module and the access, since either may be missing
+// as well once the first is mended.
 QString UhidServer::openError(int error)
 {
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    const QLatin1String path(DevicePath);
     if (error == ENOENT || error == ENODEV || error == ENXIO)
         return QStringLiteral("cannot open %1 (%2): load the kernel module uhid "
-                              "(sudo modprobe uhid)")
-            .arg(QLatin1String(DevicePath), reason);
+                              "(sudo modprobe uhid); serving also needs read and write access "
+                              "to %1")
+            .arg(path, reason);
     if (error == EACCES || error == EPERM)
-        return QStringLiteral("cannot open %1 (%2): it needs read and write access to %1 "
-                              "(run as root, or grant it with a udev rule)")
-            .arg(QLatin1String(DevicePath), reason);
-    return QStringLiteral("cannot open %1: %2").arg(QLatin1String(DevicePath), reason);
+        return QStringLiteral("cannot open %1 (%2): serving needs read and write access to %1 "
+                              "(run as root, or grant it with a udev rule); the kernel module "
+                              "uhid makes it")
+            .arg(path, reason);
+    return QStringLiteral("cannot open %1: %2").arg(path, reason);
 }
 
 bool UhidServer::create()
