@@ -24,8 +24,9 @@ QString description()
     return QStringLiteral(
                "The mouse's firmware as a program: configuration memory, commands, input reports.\n"
                "\n"
-               "  serve [--socket PATH] [--memory FILE] [--trace FILE]\n"
-               "      run the virtual mouse until SIGTERM or SIGINT\n"
+               "  serve [--socket PATH] [--uhid] [--memory FILE] [--trace FILE]\n"
+               "      run the virtual mouse until SIGTERM or SIGINT; with --uhid also as a\n"
+               "      kernel HID device through /dev/uhid, found as the real mouse is\n"
                "  send [--socket PATH] EVENT\n"
                "      act as a person using the mouse; EVENT is %1\n"
                "\n"
@@ -53,7 +54,10 @@ int CommandLine::run(const QStringList &arguments)
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    QStringLiteral("serve: write one line per report to FILE."),
                                    QStringLiteral("FILE"));
-    parser.addOptions({socket, memory, trace});
+    const QCommandLineOption uhid(
+        QStringLiteral("uhid"),
+        QStringLiteral("serve: also be a kernel HID device through /dev/uhid (module uhid)."));
+    parser.addOptions({socket, memory, trace, uhid});
 
     if (!parser.parse(arguments))
         return fail(ExitUsage, parser.errorText());
@@ -74,16 +78,16 @@ int CommandLine::run(const QStringList &arguments)
     if (command == CommandServe) {
         if (!words.isEmpty())
             return fail(ExitUsage, QStringLiteral("serve takes no arguments besides its options"));
-        const ServeCommand::Options options{socketPath(), parser.value(memory),
-                                            parser.value(trace)};
+        const ServeCommand::Options options{socketPath(), parser.value(memory), parser.value(trace),
+                                            parser.isSet(uhid)};
         if (options.socketPath.isEmpty())
             return fail(ExitFailed, message);
         const int status = ServeCommand::run(options, &message);
         return status == ExitOk ? status : fail(status, message);
     }
     if (command == CommandSend) {
-        if (parser.isSet(memory) || parser.isSet(trace))
-            return fail(ExitUsage, QStringLiteral("--memory and --trace belong to serve"));
+        if (parser.isSet(memory) || parser.isSet(trace) || parser.isSet(uhid))
+            return fail(ExitUsage, QStringLiteral("--memory, --trace and --uhid belong to serve"));
         const std::optional<PersonEvent> event = PersonEvent::parse(words, &message);
         if (!event)
             return fail(ExitUsage, message);

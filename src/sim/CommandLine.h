@@ -6,7 +6,7 @@
 namespace orvex::sim {
 
 // orvex-virtual-mouse's command line:
-//   orvex-virtual-mouse serve [--socket PATH] [--memory FILE] [--trace FILE]
+//   orvex-virtual-mouse serve [--socket PATH] [--uhid] [--memory FILE] [--trace FILE]
 //   orvex-virtual-mouse send [--socket PATH] EVENT
 // Exit status: 0 done, 1 failed (no server, refused, I/O), 2 bad arguments.
 class CommandLine

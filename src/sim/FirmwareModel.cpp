@@ -86,7 +86,7 @@ bool FirmwareModel::setFeatureReport(const Report &report)
 bool FirmwareModel::getFeatureReport(Report &report)
 {
     std::lock_guard lock(m_mutex);
-    if (!m_plugged)
+    if (!m_plugged || m_silent)
         return false;
     report = m_answer;
     if (m_trace)
@@ -98,6 +98,18 @@ bool FirmwareModel::isPlugged() const
 {
     std::lock_guard lock(m_mutex);
     return m_plugged;
+}
+
+void FirmwareModel::setSilent(bool silent)
+{
+    std::lock_guard lock(m_mutex);
+    m_silent = silent;
+}
+
+bool FirmwareModel::isSilent() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_silent;
 }
 
 void FirmwareModel::control(const Report &report, Notifications &out)
@@ -200,7 +212,8 @@ void FirmwareModel::unplug()
     notify(out);
 }
 
-// Plugging in powers the mouse up: like a restart, writes not yet applied are gone.
+// Plugging in powers the mouse up: like a restart, writes not yet applied are
+// gone and a firmware that had hung answers again.
 void FirmwareModel::plug()
 {
     Notifications out;
@@ -209,6 +222,7 @@ void FirmwareModel::plug()
         if (m_plugged)
             return;
         m_plugged = true;
+        m_silent = false;
         m_written = m_applied;
         m_answer = {};
         out.plugChanged = true;

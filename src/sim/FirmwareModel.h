@@ -56,10 +56,18 @@ public:
     // Starts from `image` (fwmem::Size bytes; any other size gives the factory image).
     explicit FirmwareModel(const QByteArray &image);
 
-    // Host side. Both answer false, and do nothing, while unplugged.
+    // Host side. Both answer false, and do nothing, while unplugged; a GET
+    // also while silent.
     bool setFeatureReport(const Report &report);
     bool getFeatureReport(Report &report);
     bool isPlugged() const;
+
+    // A fault to test the host against: a silent firmware takes every SET but
+    // answers no GET, as a mouse that has hung halfway through a read. The
+    // servers then send no answer at all, so that the host's own timeout is
+    // what ends the read. Plugging in again ends the silence.
+    void setSilent(bool silent);
+    bool isSilent() const;
 
     // A person using the mouse. Each answers false, and does nothing, while
     // unplugged or for an argument out of range.
@@ -123,6 +131,7 @@ private:
     Memory m_applied{};
     Report m_answer{};
     bool m_plugged = true;
+    bool m_silent = false;
     std::map<int, FirmwareObserver> m_observers;
     int m_nextObserverId = 1;
     TraceSink m_trace;

@@ -12,12 +12,14 @@ const QLatin1String WordDpiDown("dpi-down");
 const QLatin1String WordButton("button");
 const QLatin1String WordUnplug("unplug");
 const QLatin1String WordPlug("plug");
+const QLatin1String WordSilent("silent");
+const QLatin1String WordAnswer("answer");
 } // namespace
 
 QString PersonEvent::forms()
 {
     return QStringLiteral("profile, profile N (0..4), dpi-up, dpi-down, button SLOT (0..10), "
-                          "unplug or plug");
+                          "unplug, plug, silent or answer");
 }
 
 std::optional<PersonEvent> PersonEvent::parse(const QStringList &words, QString *error)
@@ -46,10 +48,9 @@ std::optional<PersonEvent> PersonEvent::parse(const QStringList &words, QString 
         return event;
     }
     if (count == 1) {
-        const std::pair<QLatin1String, Kind> simple[] = {{WordDpiUp, Kind::DpiUp},
-                                                         {WordDpiDown, Kind::DpiDown},
-                                                         {WordUnplug, Kind::Unplug},
-                                                         {WordPlug, Kind::Plug}};
+        const std::pair<QLatin1String, Kind> simple[] = {
+            {WordDpiUp, Kind::DpiUp}, {WordDpiDown, Kind::DpiDown}, {WordUnplug, Kind::Unplug},
+            {WordPlug, Kind::Plug},   {WordSilent, Kind::Silent},   {WordAnswer, Kind::Answer}};
         for (const auto &[word, kind] : simple) {
             if (name == word) {
                 event.m_kind = kind;
@@ -94,6 +95,10 @@ QStringList PersonEvent::words() const
         return {WordUnplug};
     case Kind::Plug:
         return {WordPlug};
+    case Kind::Silent:
+        return {WordSilent};
+    case Kind::Answer:
+        return {WordAnswer};
     }
     return {};
 }
@@ -122,6 +127,10 @@ bool PersonEvent::applyTo(FirmwareModel &model, QString *error) const
         break;
     case Kind::Plug:
         model.plug();
+        break;
+    case Kind::Silent:
+    case Kind::Answer:
+        model.setSilent(m_kind == Kind::Silent);
         break;
     }
     if (!done)

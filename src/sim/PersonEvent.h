@@ -17,6 +17,9 @@ class FirmwareModel;
 //   dpi-up, dpi-down
 //   button SLOT    press firmware button slot 0..10 of the active profile
 //   unplug, plug
+// and, to test the host against a mouse that has hung (FirmwareModel::setSilent):
+//   silent         the firmware stops answering feature reads
+//   answer         it answers them again
 class PersonEvent
 {
 public:
@@ -28,7 +31,9 @@ public:
         DpiDown,
         Button,
         Unplug,
-        Plug
+        Plug,
+        Silent,
+        Answer
     };
 
     // On failure answers nothing and sets *error to a one-line reason.

@@ -47,6 +47,8 @@ RequestHandler::Outcome RequestHandler::set(const QList<QByteArray> &fields) con
 
 RequestHandler::Outcome RequestHandler::get() const
 {
+    if (m_model.isPlugged() && m_model.isSilent())
+        return {Outcome::Action::Ignore, {}};
     Report report{};
     if (!m_model.getFeatureReport(report))
         return error(UnpluggedReason);

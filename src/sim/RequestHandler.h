@@ -10,7 +10,8 @@ class FirmwareModel;
 // Answers one request line of the virtual mouse's socket protocol
 // (VirtualMouseProtocol.h), without the line end:
 //   SET b0..b7  -> OK, or ERR when unplugged
-//   GET         -> DATA b0..b7, or ERR when unplugged
+//   GET         -> DATA b0..b7, or ERR when unplugged, or nothing at all
+//                  while the firmware is silent
 //   PRESENT     -> YES | NO
 //   EVENT words -> OK, or ERR <reason> (unknown event, unplugged)
 //   LISTEN      -> OK, and the connection becomes an event stream
@@ -24,10 +25,11 @@ public:
         {
             Reply,
             Subscribe,
-            Drop
+            Drop,
+            Ignore // nothing is sent back
         };
         Action action = Action::Drop;
-        QByteArray reply; // without the line end; empty for Drop
+        QByteArray reply; // without the line end; empty for Drop and Ignore
     };
 
     explicit RequestHandler(FirmwareModel &model);

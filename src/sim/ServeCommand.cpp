@@ -5,6 +5,7 @@
 #include "MemoryImageFile.h"
 #include "ReportTrace.h"
 #include "TerminationSignals.h"
+#include "UhidServer.h"
 #include "VirtualMouseServer.h"
 
 #include "platform/WexLogger.h"
@@ -53,6 +54,12 @@ int ServeCommand::run(const Options &options, QString *message)
         QCoreApplication::quit();
     });
 
+    // The kernel device first: without uhid nothing is left listening.
+    UhidServer kernelDevice(model);
+    if (options.uhid && !kernelDevice.start(&error)) {
+        *message = error;
+        return ExitFailure;
+    }
     VirtualMouseServer server(model);
     if (!server.listen(options.socketPath, &error)) {
         *message = error;
@@ -61,6 +68,7 @@ int ServeCommand::run(const Options &options, QString *message)
     const int status = QCoreApplication::exec();
 
     server.close();
+    kernelDevice.stop();
     model.removeObserver(persistenceId);
     model.setTraceSink({});
     if (!memory.save(model.appliedImage()))

@@ -6,9 +6,10 @@
 namespace orvex::sim {
 
 // `orvex-virtual-mouse serve`: runs the virtual mouse on its socket until
-// SIGTERM or SIGINT. The memory image is loaded from the memory file (or made
-// from the factory image) and written back after every Reload, after profile
-// and DPI changes made on the mouse, and when the program ends.
+// SIGTERM or SIGINT; with --uhid, also as a kernel HID device (UhidServer),
+// the socket then serving `send` and the other clients as before. The memory image is loaded from
+// the memory file (or made from the factory image) and written back after every Reload, after
+// profile and DPI changes made on the mouse, and when the program ends.
 class ServeCommand
 {
 public:
@@ -17,6 +18,7 @@ public:
         QString socketPath;
         QString memoryPath;
         QString tracePath; // empty: no trace
+        bool uhid = false;
     };
 
     // Needs a QCoreApplication; answers the exit status. Problems are written

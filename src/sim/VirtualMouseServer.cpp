@@ -168,6 +168,8 @@ void VirtualMouseServer::handleLine(ClientConnection *client, const QByteArray &
         break;
     case RequestHandler::Outcome::Action::Reply:
         break;
+    case RequestHandler::Outcome::Action::Ignore:
+        return;
     }
     client->sendLine(outcome.reply);
 }

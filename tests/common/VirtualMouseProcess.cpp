@@ -47,8 +47,10 @@ bool VirtualMouseProcess::start()
 {
     dropPrivileges(m_process);
     m_process.start(QStringLiteral(VIRTUAL_MOUSE_PATH),
-                    {QStringLiteral("serve"), QStringLiteral("--socket"), socketPath,
-                     QStringLiteral("--memory"), memoryPath, QStringLiteral("--trace"), tracePath});
+                    QStringList{QStringLiteral("serve"), QStringLiteral("--socket"), socketPath,
+                                QStringLiteral("--memory"), memoryPath, QStringLiteral("--trace"),
+                                tracePath} +
+                        serveOptions);
     if (!m_process.waitForStarted())
         return false;
     const QDeadlineTimer deadline(StartTimeoutMs);

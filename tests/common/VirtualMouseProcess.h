@@ -47,6 +47,8 @@ public:
     QString socketPath;
     QString memoryPath;
     QString tracePath;
+    // More options of `serve`, such as --uhid.
+    QStringList serveOptions;
 
 private:
     void dropPrivileges(QProcess &process) const;

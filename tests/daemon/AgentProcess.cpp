@@ -41,7 +41,8 @@ void AgentProcess::launch(const QString &busAddress, const QString &socketPath)
         environment.insert(it.key(), it.value());
     m_process.setProcessEnvironment(environment);
     m_process.start(QStringLiteral(DAEMON_PATH),
-                    {QStringLiteral("--device"), QStringLiteral("sim:") + socketPath});
+                    {QStringLiteral("--device"),
+                     m_selector.isEmpty() ? QStringLiteral("sim:") + socketPath : m_selector});
 }
 
 QString AgentProcess::mappedFiles() const
@@ -57,8 +58,7 @@ bool AgentProcess::start(const QString &busAddress, const QString &socketPath)
     return waitUntil(
         [this] {
             for (const QString &line : lines()) {
-                if (line.contains(QLatin1String("virtual mouse at")) &&
-                    line.contains(QLatin1String("mouse plugged in")))
+                if (line.contains(m_deviceName) && line.contains(QLatin1String("plugged in")))
                     return true;
             }
             return false;

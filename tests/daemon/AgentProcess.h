@@ -20,6 +20,13 @@ public:
 
     // A variable the agent is started with, over the test's own environment.
     void setVariable(const QString &name, const QString &value) { m_variables[name] = value; }
+    // The agent's device selector instead of the virtual mouse's socket (such
+    // as "hid"), and the start of the name it gives that mouse in its logs.
+    void useDevice(const QString &selector, const QString &name)
+    {
+        m_selector = selector;
+        m_deviceName = name;
+    }
 
     // Starts the agent and waits until it hears the virtual mouse.
     bool start(const QString &busAddress, const QString &socketPath);
@@ -45,6 +52,8 @@ private:
 
     QProcess m_process;
     QMap<QString, QString> m_variables;
+    QString m_selector;
+    QString m_deviceName = QStringLiteral("virtual mouse at");
     QStringList m_lines;
     QByteArray m_partial;
 };

@@ -44,6 +44,7 @@ QList<HidEnumeration::Node> HidEnumeration::nodes() const
         if (node == nodes.end())
             node = nodes.insert(nodes.end(), Node{path, info->interface_number, true});
         node->pointerOnly = node->pointerOnly && isPointerUsage(*info);
+        node->vendorPage = node->vendorPage || info->usage_page == VendorPage;
     }
     m_api.freeEnumeration(devices);
     return nodes;
@@ -53,7 +54,7 @@ QList<QByteArray> HidEnumeration::configurationPaths() const
 {
     QList<QByteArray> paths;
     for (const Node &node : nodes()) {
-        if (node.interfaceNumber == ConfigurationInterface)
+        if (isConfigurationInterface(node))
             paths.append(node.path);
     }
     return paths;
@@ -61,9 +62,13 @@ QList<QByteArray> HidEnumeration::configurationPaths() const
 
 bool HidEnumeration::hasConfigurationInterface(const QList<Node> &nodes)
 {
-    return std::any_of(nodes.begin(), nodes.end(), [](const Node &node) {
-        return node.interfaceNumber == ConfigurationInterface;
-    });
+    return std::any_of(nodes.begin(), nodes.end(), &isConfigurationInterface);
+}
+
+bool HidEnumeration::isConfigurationInterface(const Node &node)
+{
+    return node.interfaceNumber == ConfigurationInterface ||
+           (node.interfaceNumber == NoInterface && node.vendorPage);
 }
 
 QString HidEnumeration::identity() const

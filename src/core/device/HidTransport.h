@@ -24,8 +24,10 @@ namespace orvex {
 // The mouse does not number its reports, so every feature buffer handed to
 // hidapi is [0x00 report id, 8 payload bytes], 9 bytes long, and a transfer
 // went through only when hidapi answers 9 (for GET: 8 payload bytes + 1).
-// A failed transfer closes the handle, because the usual cause is that the
-// mouse was unplugged. The next call reopens only the same device: the node
+// A GET the mouse leaves unanswered is ended by the kernel, not here: after
+// 5 s (the USB HID driver's control timeout, and uhid's), and it is not
+// retried. A failed transfer closes the handle, because the usual cause is
+// that the mouse was unplugged. The next call reopens only the same device: the node
 // it had and the same physical path behind it, so that with two mice plugged
 // in, a replug during a transfer never sends the rest of it to the other one.
 // A new choice among the mice on the bus is made by open() on a transport

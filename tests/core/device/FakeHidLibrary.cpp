@@ -58,6 +58,7 @@ hid_device_info *enumerate(unsigned short, unsigned short)
         auto *info = new hid_device_info{};
         info->path = strdup(node->path.c_str());
         info->interface_number = node->interfaceNumber;
+        info->usage_page = node->usagePage;
         info->next = head;
         head = info;
     }

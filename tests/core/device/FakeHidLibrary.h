@@ -23,6 +23,7 @@ public:
         std::string path;
         int interfaceNumber = 0;
         std::string physicalPath = "usb-0000:00:14.0-1/input0";
+        unsigned short usagePage = 0;
     };
     using Bytes = std::vector<unsigned char>;
 

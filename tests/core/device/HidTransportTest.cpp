@@ -105,6 +105,33 @@ TEST_F(HidTransportTest, ChoosesInterfaceZeroWhateverTheListOrder)
     } while (std::next_permutation(nodes.begin(), nodes.end(), byPath));
 }
 
+// A kernel HID device behind no USB interface (one made through uhid) is
+// listed with interface -1: it is taken when it carries the vendor page, and
+// only then. Where the system reports interfaces, only interface 0 counts,
+// whatever its usage pages.
+TEST_F(HidTransportTest, WithoutAUsbInterfaceTakesOnlyTheNodeOnTheVendorPage)
+{
+    const std::string phys = "uhid/input0";
+    const struct
+    {
+        std::vector<FakeHidLibrary::Node> nodes;
+        Paths opened;
+    } cases[] = {
+        {{{"/dev/hidraw1", -1, phys, 0x0001}, {"/dev/hidraw2", -1, phys, 0xFF00}},
+         {"/dev/hidraw2"}},
+        {{{"/dev/hidraw1", -1, phys, 0x0001}, {"/dev/hidraw2", -1, phys, 0xFF01}}, {}},
+        {{{"/dev/hidraw4", 1, phys, 0xFF00}, {"/dev/hidraw3", 0, phys, 0x0001}}, {"/dev/hidraw3"}},
+    };
+    for (const auto &[nodes, opened] : cases) {
+        SCOPED_TRACE(nodes.front().path + " " + nodes.back().path);
+        fake.nodes = nodes;
+        fake.openedPaths.clear();
+        HidTransport fresh(VendorId, ProductId, fake.api());
+        EXPECT_EQ(fresh.open(), !opened.empty());
+        EXPECT_EQ(fake.openedPaths, opened);
+    }
+}
+
 TEST_F(HidTransportTest, WithoutAUsableConfigurationInterfaceEveryReportFails)
 {
     for (const bool nodeExists : {false, true}) {
