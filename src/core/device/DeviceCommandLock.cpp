@@ -3,6 +3,7 @@
 
 #include "device/DeviceLink.h"
 #include "device/WexHIDComFunction.h"
+#include "messaging/DeviceWriteNotice.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/WexLogger.h"
 
@@ -68,12 +69,16 @@ void DeviceCommandLock::lock()
 
 void DeviceCommandLock::unlock() noexcept
 {
-    if (--m_depth == 0) {
+    const bool outermost = --m_depth == 0;
+    if (outermost) {
         m_owner = std::thread::id();
         if (m_suspended == 0)
             releaseDeviceFile();
     }
     m_mutex.unlock();
+    // Once per transfer, and after the other programs may take the mouse.
+    if (outermost)
+        DeviceWriteNotice::announcePending();
 }
 
 int DeviceCommandLock::suspend()
