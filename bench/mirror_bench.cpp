@@ -26,7 +26,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 
 using namespace orvex;
@@ -93,19 +92,31 @@ bool importAtStart()
     return imported;
 }
 
-// Button 5 takes the function of the first other plain button that differs.
+int differingBytes(const BTN_INFO &a, const BTN_INFO &b)
+{
+    const FirmwareFunction x = MemoryMap::firmwareFunction(a);
+    const FirmwareFunction y = MemoryMap::firmwareFunction(b);
+    int count = x.functionClass != y.functionClass ? 1 : 0;
+    for (std::size_t k = 0; k < x.params.size(); ++k)
+        count += x.params[k] != y.params[k] ? 1 : 0;
+    return count;
+}
+
+// Button 5 takes the function of the other plain button whose bytes differ
+// most from its own: the costliest change of one button to another function.
 void giveButtonAnotherFunction()
 {
     BTN_INFO &target = ProfileState::selProfile.btnInfo[5];
+    const BTN_INFO *best = nullptr;
     for (const BTN_INFO &other : ProfileState::selProfile.btnInfo) {
-        if (&other != &target && other.FuncTableId != fwfunc::Macro &&
-            other.FuncTableId != fwfunc::Launcher &&
-            (other.FuncTableId != target.FuncTableId ||
-             std::memcmp(other.KeyBit, target.KeyBit, sizeof target.KeyBit) != 0)) {
-            target = other;
-            return;
-        }
+        if (&other == &target || other.FuncTableId == fwfunc::Macro ||
+            other.FuncTableId == fwfunc::Launcher)
+            continue;
+        if (!best || differingBytes(other, target) > differingBytes(*best, target))
+            best = &other;
     }
+    if (best)
+        target = *best;
 }
 
 Measure measure(const Scenario &scenario, bool fullWrites)

@@ -296,8 +296,11 @@ std::optional<std::uint8_t> DeviceLink::readByteChecked(std::uint16_t address)
     QMutexLocker lock(&commandLock());
     bool mismatch = false;
     std::optional<std::uint8_t> value = readOnce(address, &mismatch);
-    if (!value && mismatch)
+    if (!value && mismatch) {
+        // A program outside our lock is talking to the mouse, and may write.
+        DeviceMirror::forgetAll(QStringLiteral("an answer for another request"));
         value = readOnce(address, &mismatch);
+    }
     if (!value) {
         DeviceMirror::forgetAll(QStringLiteral("a read went unanswered"));
         return std::nullopt;
