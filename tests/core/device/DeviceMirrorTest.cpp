@@ -8,6 +8,7 @@
 #include "device/DeviceTransfer.h"
 #include "device/FirmwareFunctionTable.h"
 #include "device/OnboardProfile.h"
+#include "device/TransferProgress.h"
 #include "platform/UserDataFolder.h"
 #include "profile/ProfieController.h"
 #include "profile/ProfileState.h"
@@ -305,6 +306,28 @@ TEST_F(DeviceMirrorTest, ResetSelectionAndTheMouseOwnChanges)
 
     ASSERT_TRUE(OrvexAction::resetChecked());
     EXPECT_EQ(DeviceMirror::knownBytes(), 0);
+}
+
+// What the loading overlay shows: from 0 to the writes actually sent.
+TEST_F(DeviceMirrorTest, ProgressCountsOnlyTheWritesNeeded)
+{
+    for (const auto &transfer :
+         {DeviceTransfer::setCurrBtnInfoToDevice, DeviceTransfer::applyFWData}) {
+        startFresh(sim::FirmwareModel().appliedImage(), false);
+        importAndEditSlot();
+        giveButtonAnotherFunction();
+        std::vector<std::pair<int, int>> heard;
+        TransferProgress::setListener(
+            [&heard](int done, int total, const QString &) { heard.emplace_back(done, total); });
+        const std::size_t from = mark();
+        ASSERT_TRUE(transfer());
+        TransferProgress::setListener({});
+        const int writes = int(requestsSince(from).first.size());
+        ASSERT_GT(writes, 0);
+        ASSERT_FALSE(heard.empty());
+        EXPECT_EQ(heard.front(), std::pair(0, writes));
+        EXPECT_EQ(heard.back(), std::pair(writes, writes));
+    }
 }
 
 TEST_F(DeviceMirrorTest, FullWritesTurnTheMirrorOff)
