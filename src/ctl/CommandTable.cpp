@@ -62,8 +62,9 @@ QList<CtlCommand> makeCommands()
         {QStringLiteral("import"), QStringLiteral("[--settle MS]"),
          QStringLiteral("read the five onboard profiles into the stored profiles"),
          Mouse, Changes, &handle<StoreCommands, &StoreCommands::import>},
-        {QStringLiteral("apply"), QStringLiteral("NAME|FILE.pro --slot N"),
-         QStringLiteral("bind a stored profile (or a profile file) to slot N and write it"),
+        {QStringLiteral("apply"), QStringLiteral("NAME|FILE.pro --slot N [--changed-only]"),
+         QStringLiteral("bind a stored profile (or a profile file) to slot N and write it; "
+                        "--changed-only reads the slot first and writes only the bytes that differ"),
          Mouse, Changes, &handle<StoreCommands, &StoreCommands::apply>},
         {QStringLiteral("export"), QStringLiteral("NAME FILE.pro"),
          QStringLiteral("write a stored profile to a file"),

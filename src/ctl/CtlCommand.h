@@ -20,8 +20,9 @@ struct CtlCommand
 
     QString name;
     // What follows the name, as the usage shows it ("ADDR VALUE",
-    // "[--slot N]"). Every --NAME in it is an option of the command that takes
-    // the next argument as its value.
+    // "[--slot N]", "[--changed-only]"). Every --NAME in it is an option of
+    // the command that takes the next argument as its value, except one in
+    // brackets of its own ("[--changed-only]"), which is a switch.
     QString arguments;
     QString help;
     // The command reaches the mouse. It opens the mouse itself, once its
@@ -35,8 +36,9 @@ struct CtlCommand
 
     // The name and the arguments, as the usage and the README show them.
     QString synopsis() const;
-    // The --NAME options in the arguments.
+    // The --NAME options in the arguments that take a value, and the switches.
     QStringList options() const;
+    QStringList switches() const;
 };
 
 } // namespace orvex::ctl

@@ -32,10 +32,14 @@ QList<std::optional<QString>> CtlInvocation::optionValues(const QString &name) c
 
 // Each of the options takes the argument after it as its value, whatever it
 // looks like, so a value is never mistaken for an option or an argument.
-void CtlInvocation::splitOptions(const QStringList &names)
+void CtlInvocation::splitOptions(const QStringList &names, const QStringList &switches)
 {
     QStringList rest;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (switches.contains(arguments[i])) {
+            options << Option{arguments[i], std::nullopt};
+            continue;
+        }
         if (!names.contains(arguments[i])) {
             rest << arguments[i];
             continue;
@@ -84,7 +88,7 @@ std::optional<CtlInvocation> CtlInvocation::parse(const QStringList &arguments, 
         return std::nullopt;
     }
     if (const CtlCommand *command = CommandTable::find(invocation.command))
-        invocation.splitOptions(command->options());
+        invocation.splitOptions(command->options(), command->switches());
     return invocation;
 }
 

@@ -28,8 +28,8 @@ enum ExitStatus
 // command decides what their values mean.
 struct CtlInvocation
 {
-    // One occurrence of a command's option. An option that ends the command
-    // line has no value.
+    // One occurrence of a command's option. A switch, and an option that
+    // ends the command line, have no value.
     struct Option
     {
         QString name;
@@ -48,6 +48,8 @@ struct CtlInvocation
 
     // The values given to option `name`, in order.
     QList<std::optional<QString>> optionValues(const QString &name) const;
+    // Whether the option (or switch) `name` was given.
+    bool has(const QString &name) const { return !optionValues(name).isEmpty(); }
 
     // A number in decimal or 0x hexadecimal within [minimum, maximum].
     static std::optional<int> number(const QString &text, int minimum, int maximum);
@@ -60,7 +62,7 @@ struct CtlInvocation
     static QString slotRange() { return range(FirstSlot, LastSlot); }
 
 private:
-    void splitOptions(const QStringList &names);
+    void splitOptions(const QStringList &names, const QStringList &switches);
 };
 
 } // namespace orvex::ctl

@@ -5,6 +5,7 @@
 #include "ProgressLine.h"
 
 #include "catalogue/Catalogue.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceTransfer.h"
 #include "device/MemoryMap.h"
 #include "profile/ProfieController.h"
@@ -14,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutexLocker>
 
 #include <cstring>
 
@@ -179,10 +181,16 @@ int StoreCommands::apply(const CtlInvocation &invocation)
     // wrong stored profile.
     store()->setCurrFWProfileIndex(*slot);
     store()->setProfileToFWPro(profile->profileId());
+    const bool changedOnly = invocation.has(QStringLiteral("--changed-only"));
+    const long long writesBefore = DeviceLink::writeRequestsSent();
     bool applied = false;
     {
         ProgressLine progress;
-        applied = DeviceTransfer::applyFWData();
+        // One hold of the mouse from the read to the last write, so that no
+        // other program writes in between.
+        QMutexLocker lock(&DeviceLink::commandLock());
+        applied =
+            (!changedOnly || DeviceTransfer::readApplyTargets()) && DeviceTransfer::applyFWData();
     }
     if (!applied) {
         m_err << "orvexctl: apply: the mouse stopped answering; slot " << *slot
@@ -194,7 +202,12 @@ int StoreCommands::apply(const CtlInvocation &invocation)
               << ", but the profile folder could not be written\n";
         return ExitDeviceError;
     }
-    m_out << "slot " << *slot << ": " << profile->name() << '\n';
+    m_out << "slot " << *slot << ": " << profile->name();
+    if (changedOnly) {
+        const long long written = DeviceLink::writeRequestsSent() - writesBefore;
+        m_out << " (" << written << (written == 1 ? " byte" : " bytes") << " written)";
+    }
+    m_out << '\n';
     return ExitOk;
 }
 

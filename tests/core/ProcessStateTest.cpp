@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProcessState.h"
 #include "OrvexAction.h"
+#include "device/DeviceMirror.h"
 #include "device/DeviceSelector.h"
 #include "device/TransferProgress.h"
 #include "device/TransferWorker.h"
 #include "device/WexHIDComFunction.h"
+#include "messaging/DeviceWriteNotice.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WexLogger.h"
 #include "platform/WexMouseAction.h"
@@ -68,6 +70,10 @@ QList<Holder> holders()
                  .arg(OrvexAction::sysDeviceReq != nullptr)
                  .arg(OrvexAction::reportPause().count());
          }},
+        {"DeviceMirror", [] { DeviceMirror::remember(fwmem::LiftOff, 0x21); },
+         [] { return QString::number(DeviceMirror::knownBytes()); }},
+        {"DeviceWriteNotice", [] { DeviceWriteNotice::noteChange(); },
+         [] { return QString::number(DeviceWriteNotice::isPending()); }},
         {"WexHIDComFunction",
          [] {
              WexHIDComFunction::shareDeviceReq()->setTransport(

@@ -98,6 +98,8 @@ TEST(CtlInvocation, SplitsTheOptionsOfTheCommand)
         {"dump --slot 2", "", "--slot=2", false},
         {"apply --slot --json 1 Media", "Media", "--slot=1", true},
         {"apply Media --slot", "Media", "--slot", false},
+        // A switch takes no value.
+        {"apply --changed-only Media --slot 1", "Media", "--changed-only --slot=1", false},
         {"dump --slot --slot 3", "3", "--slot=--slot", false},
         {"dump --slot 1 --slot 4", "", "--slot=1 --slot=4", false},
         // Not options of these commands: left among their arguments.

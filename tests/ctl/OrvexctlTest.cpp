@@ -445,6 +445,58 @@ TEST_F(OrvexctlTest, UnpluggingMidImportLosesNothingAndSaysSo)
     }
 }
 
+// --changed-only reads what the apply would write and writes only what
+// differs, with a Reload only when it wrote; ORVEX_FULL_WRITES=1 writes all.
+TEST_F(OrvexctlTest, ApplyChangedOnlyWritesOnlyTheBytesThatDiffer)
+{
+    const auto writesAndReloads = [this](qsizetype from) {
+        int writes = 0;
+        int reloads = 0;
+        const auto lines = traceLines();
+        for (qsizetype i = from; i < lines.size(); ++i) {
+            const QString &bytes = std::get<2>(lines[i]);
+            if (std::get<1>(lines[i]) != QLatin1String("SET"))
+                continue;
+            writes += bytes.startsWith(QLatin1String("DE ")) ? 1 : 0;
+            reloads += bytes.startsWith(QLatin1String("C4 00 ")) ? 1 : 0;
+        }
+        return std::pair{writes, reloads};
+    };
+    const QStringList apply{QStringLiteral("apply"), QStringLiteral("Media"),
+                            QStringLiteral("--slot"), QStringLiteral("1")};
+    const QStringList changedOnly = apply + QStringList{QStringLiteral("--changed-only")};
+
+    qsizetype from = traceLines().size();
+    const Result full = ctl(apply);
+    ASSERT_EQ(full.status, 0) << full.err.toStdString();
+    EXPECT_EQ(full.out, QStringLiteral("slot 1: Media\n"));
+    const auto [fullWrites, fullReloads] = writesAndReloads(from);
+    EXPECT_EQ(fullReloads, 1);
+
+    from = traceLines().size();
+    Result again = ctl(changedOnly);
+    EXPECT_EQ(again.out, QStringLiteral("slot 1: Media (0 bytes written)\n"))
+        << again.err.toStdString();
+    EXPECT_EQ(writesAndReloads(from), std::pair(0, 0));
+
+    const int zone = orvex::MemoryMap::getOffsetAdrBy(orvex::fwmem::LedZones, 1);
+    const Result held = ctl({QStringLiteral("read"), QString::number(zone)});
+    const int changed = held.out.trimmed().toInt(nullptr, 16) ^ 0x01;
+    ASSERT_EQ(
+        ctl({QStringLiteral("write"), QString::number(zone), QString::number(changed)}).status, 0);
+    from = traceLines().size();
+    again = ctl(changedOnly);
+    EXPECT_EQ(again.out, QStringLiteral("slot 1: Media (1 byte written)\n"));
+    EXPECT_EQ(writesAndReloads(from), std::pair(1, 1));
+
+    qputenv("ORVEX_FULL_WRITES", "1");
+    from = traceLines().size();
+    again = ctl(changedOnly);
+    qunsetenv("ORVEX_FULL_WRITES");
+    EXPECT_EQ(again.out, QStringLiteral("slot 1: Media (%1 bytes written)\n").arg(fullWrites));
+    EXPECT_EQ(writesAndReloads(from), std::pair(fullWrites, 1));
+}
+
 // The issue's own reproduction: a profile applied to a slot keeps its name on
 // the mouse through a Reset, so the next import binds the slot to it again.
 TEST_F(OrvexctlTest, AnAppliedProfileIsStillBoundAfterAResetAndAnImport)

@@ -3,13 +3,17 @@
 
 #include "catalogue/Catalogue.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceMirror.h"
 #include "device/FirmwareFunctionTable.h"
 #include "device/MacroEncoder.h"
 #include "device/MemoryMap.h"
+#include "device/TransferProgress.h"
+#include "device/WritePlan.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
 
+#include <algorithm>
 #include <array>
 
 namespace orvex {
@@ -61,18 +65,19 @@ bool isMacro(const BTN_INFO &button)
     return button.FuncTableId == fwfunc::Macro;
 }
 
-// Stops at the first write that does not go through.
-bool writeButton(const BTN_INFO &button, int slot, int buttonSlot)
+std::optional<std::uint8_t> knownOrRead(std::uint16_t address)
+{
+    if (const auto known = DeviceMirror::byteAt(address))
+        return known;
+    return DeviceLink::readByteChecked(address);
+}
+
+void planButton(WritePlan &plan, const BTN_INFO &button, int slot, int buttonSlot)
 {
     const FirmwareFunction function = MemoryMap::firmwareFunction(button);
-    if (!DeviceLink::writeByteChecked(classAddress(slot, buttonSlot), function.functionClass))
-        return false;
-    for (int k = 0; k < fwmem::ButtonParamCount; ++k) {
-        if (!DeviceLink::writeByteChecked(paramAddress(slot, buttonSlot, k),
-                                          function.params[std::size_t(k)]))
-            return false;
-    }
-    return true;
+    plan.add(classAddress(slot, buttonSlot), function.functionClass);
+    for (int k = 0; k < fwmem::ButtonParamCount; ++k)
+        plan.add(paramAddress(slot, buttonSlot, k), function.params[std::size_t(k)]);
 }
 
 // Class and parameters of one button, or nothing when a read failed.
@@ -95,14 +100,14 @@ std::optional<BTN_INFO> readButton(const BTN_INFO &previous, int slot, int butto
 
 } // namespace
 
-bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo)
+WritePlan ButtonTransfer::planMacro(int profile, int btnIndex, const ORVEX_PROFILE &proInfo)
 {
+    WritePlan plan;
     const BTN_INFO &button = proInfo.btnInfo[btnIndex];
     const int slot = MemoryMap::getBtnIndexBy(btnIndex);
     const MacroInfoPtr macro = Catalogue::getMacroById(std::int32_t(button.MacroID));
     if (!macro)
-        return true;
-    QMutexLocker lock(&DeviceLink::commandLock());
+        return plan;
     const QByteArray data = MacroEncoder::encode(*macro);
     const int count = int(data.size());
     const int type = MemoryMap::getMacroType(int(button.KeyBit[RepeatModeParam]));
@@ -111,27 +116,63 @@ bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX
         std::uint8_t(count & 0xFF), fwmem::MacroHeaderMark,
         std::uint8_t(button.KeyBit[RepeatCountParam]),
         std::uint8_t((((count >> LengthHighShift) & 0xFF) << LengthNibbleShift) | type)};
-    for (int k = 0; k < fwmem::MacroHeaderSize; ++k) {
-        if (!DeviceLink::writeByteChecked(std::uint16_t(header + k), headerBytes[size_t(k)]))
-            return false;
-    }
+    for (int k = 0; k < fwmem::MacroHeaderSize; ++k)
+        plan.add(std::uint16_t(header + k), headerBytes[size_t(k)]);
     const std::uint16_t start = macroData(profile, slot);
-    for (int k = 0; k < count; ++k) {
-        if (!DeviceLink::writeByteChecked(std::uint16_t(start + k), std::uint8_t(data[k])))
-            return false;
+    for (int k = 0; k < count; ++k)
+        plan.add(std::uint16_t(start + k), std::uint8_t(data[k]));
+    return plan;
+}
+
+bool ButtonTransfer::setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    return planMacro(profile, btnIndex, proInfo).send();
+}
+
+WritePlan ButtonTransfer::planButtons(int slot, const ORVEX_PROFILE &record)
+{
+    WritePlan plan;
+    for (int i = 0; i < ButtonCount; ++i) {
+        planButton(plan, record.btnInfo[i], slot, MemoryMap::getBtnIndexBy(i));
+        if (isMacro(record.btnInfo[i]))
+            plan.append(planMacro(slot, i, record));
     }
-    return true;
+    return plan;
 }
 
 bool ButtonTransfer::writeButtons(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    bool written = true;
-    for (int i = 0; i < ButtonCount && written; ++i) {
-        written = writeButton(record.btnInfo[i], slot, MemoryMap::getBtnIndexBy(i)) &&
-                  (!isMacro(record.btnInfo[i]) || setMacroInfoToDevice(slot, i, record));
+    return DeviceLink::finishWrites(planButtons(slot, record).send());
+}
+
+bool ButtonTransfer::readMacroBytes(int slot, const ORVEX_PROFILE &record)
+{
+    if (!DeviceMirror::isEnabled())
+        return true;
+    QMutexLocker lock(&DeviceLink::commandLock());
+    for (int i = 0; i < ButtonCount; ++i) {
+        if (!isMacro(record.btnInfo[i]))
+            continue;
+        const std::uint16_t header = macroHeader(slot, MemoryMap::getBtnIndexBy(i));
+        std::array<std::uint8_t, fwmem::MacroHeaderSize> bytes{};
+        for (int k = 0; k < fwmem::MacroHeaderSize; ++k) {
+            const auto value = knownOrRead(std::uint16_t(header + k));
+            if (!value)
+                return false;
+            bytes[std::size_t(k)] = *value;
+        }
+        const int count = std::min<int>(
+            bytes[0] | ((bytes[3] >> LengthNibbleShift) << LengthHighShift), fwmem::MacroDataSize);
+        TransferProgress::extend(count);
+        const std::uint16_t start = macroData(slot, MemoryMap::getBtnIndexBy(i));
+        for (int k = 0; k < count; ++k) {
+            if (!knownOrRead(std::uint16_t(start + k)))
+                return false;
+        }
     }
-    return DeviceLink::finishWrites(written);
+    return true;
 }
 
 bool ButtonTransfer::getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/TransferState.h"
+#include "device/WritePlan.h"
 #include "profile/ProfileRecords.h"
 
 namespace orvex {
@@ -16,6 +17,9 @@ public:
     // every macro button, into onboard slot `slot`; then
     // DeviceLink::finishWrites().
     static bool writeButtons(int slot, const ORVEX_PROFILE &record);
+    // The writes of writeButtons(), in its order: for each button its class
+    // and parameters, then its macro.
+    static WritePlan planButtons(int slot, const ORVEX_PROFILE &record);
     // Reads every button of `slot` into `record` and gives each its FuncID.
     // Fields the mouse does not hold (launcher paths, single-key codes) keep
     // the record's values.
@@ -35,6 +39,12 @@ public:
     // (profile, the button's slot): header and data. No Reload. A macro id
     // that names no macro writes nothing.
     static bool setMacroInfoToDevice(int profile, int btnIndex, const ORVEX_PROFILE &proInfo);
+    static WritePlan planMacro(int profile, int btnIndex, const ORVEX_PROFILE &proInfo);
+    // Reads the header and data of the macro of every macro button of
+    // `record` in `slot`, for the mirror of the mouse's memory
+    // (DeviceMirror) alone: an apply then rewrites a macro only when it
+    // changed. Nothing to do with the mirror off. False when a read failed.
+    static bool readMacroBytes(int slot, const ORVEX_PROFILE &record);
     // Repeat mode and count from the macro header of button `btnIndex`.
     static bool getMacroInfoFromDevice(int profile, int btnIndex, ORVEX_PROFILE &proInfo);
 

@@ -2,13 +2,17 @@
 #include "device/DeviceCommandLock.h"
 
 #include "device/DeviceLink.h"
+#include "device/DeviceMirror.h"
 #include "device/WexHIDComFunction.h"
+#include "messaging/DeviceWriteNotice.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/WexLogger.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -68,12 +72,16 @@ void DeviceCommandLock::lock()
 
 void DeviceCommandLock::unlock() noexcept
 {
-    if (--m_depth == 0) {
+    const bool outermost = --m_depth == 0;
+    if (outermost) {
         m_owner = std::thread::id();
         if (m_suspended == 0)
             releaseDeviceFile();
     }
     m_mutex.unlock();
+    // Once per transfer, and after the other programs may take the mouse.
+    if (outermost)
+        DeviceWriteNotice::announcePending();
 }
 
 int DeviceCommandLock::suspend()
@@ -131,12 +139,42 @@ void DeviceCommandLock::acquireDeviceFile()
         }
     }
     m_fileDescriptor = fd;
+    checkWriteStamp();
+}
+
+// The device file holds a stamp that every program which changed the mouse
+// renews before letting go of it. A stamp other than the one this process
+// last saw means another program changed the mouse in between: its signal
+// (DeviceWriteNotice) may still be on its way, but the mirror must be
+// dropped before this transfer sends anything.
+void DeviceCommandLock::checkWriteStamp()
+{
+    std::array<char, StampSize> buffer{};
+    const ssize_t size = ::pread(m_fileDescriptor, buffer.data(), buffer.size(), 0);
+    const QByteArray stamp(buffer.data(), qsizetype(std::max<ssize_t>(size, 0)));
+    if (stamp != m_writeStamp)
+        DeviceMirror::forgetAll(QStringLiteral("another program changed the mouse"));
+    m_writeStamp = stamp;
+}
+
+void DeviceCommandLock::renewWriteStamp()
+{
+    const QByteArray stamp =
+        QByteArray::number(qint64(::getpid())) + '-' + QByteArray::number(++m_stampCount);
+    if (::ftruncate(m_fileDescriptor, 0) != 0 ||
+        ::pwrite(m_fileDescriptor, stamp.constData(), size_t(stamp.size()), 0) != stamp.size()) {
+        ORVEX_WARNING(QStringLiteral("cannot stamp the device lock: %1").arg(systemError()));
+        return;
+    }
+    m_writeStamp = stamp;
 }
 
 void DeviceCommandLock::releaseDeviceFile() noexcept
 {
     if (m_fileDescriptor < 0)
         return;
+    if (DeviceWriteNotice::isPending())
+        renewWriteStamp();
     // Closing the only descriptor of the open file releases the lock.
     ::close(m_fileDescriptor);
     m_fileDescriptor = -1;

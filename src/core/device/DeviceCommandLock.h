@@ -20,6 +20,11 @@ namespace orvex {
 // plug-in, a second orvexctl, the application's import. Programs that reach
 // the mouse in process (tests) have no path and take only the mutex.
 //
+// The device file also carries a stamp that a program which changed the
+// mouse renews as it lets go; a holder that finds another program's stamp
+// drops its mirror of the mouse's memory (DeviceMirror) before it sends
+// anything.
+//
 // Used through QMutexLocker like any mutex; lock() may wait as long as
 // another program's transfer lasts.
 class DeviceCommandLock
@@ -51,6 +56,11 @@ public:
 private:
     void acquireDeviceFile();
     void releaseDeviceFile() noexcept;
+    void checkWriteStamp();
+    void renewWriteStamp();
+
+    // "<pid>-<count>": longer contents are not a stamp of ours.
+    static constexpr int StampSize = 64;
 
     QRecursiveMutex m_mutex;
     // m_depth and m_suspended are guarded by m_mutex.
@@ -60,6 +70,10 @@ private:
     int m_suspended = 0;
     std::atomic<std::thread::id> m_owner{};
     int m_fileDescriptor = -1;
+    // The device file's stamp as this process last saw or wrote it, and how
+    // many it wrote; only the holder of the device file touches them.
+    QByteArray m_writeStamp;
+    quint64 m_stampCount = 0;
 };
 
 } // namespace orvex

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/DeviceLink.h"
 
+#include "device/DeviceMirror.h"
 #include "device/DeviceRequest.h"
 #include "device/MemoryMap.h"
 #include "device/ReportText.h"
 #include "device/TransferProgress.h"
 #include "device/WexHIDComFunction.h"
+#include "messaging/DeviceWriteNotice.h"
 #include "platform/ProcessState.h"
 #include "platform/WexLogger.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -27,6 +31,14 @@ constexpr long long DefaultPauseMs = 30;
 std::atomic<long long> pauseMs{DefaultPauseMs};
 // When the last request was sent; guarded by commandLock().
 Clock::time_point lastRequestAt{};
+
+// The writes of the current run (up to finishWrites()) that went out, and
+// those skipped because the mouse already held their value; guarded by
+// commandLock().
+int runWritesSent = 0;
+int runWritesSkipped = 0;
+// Write requests that went through since the process started.
+std::atomic<long long> writesSent{0};
 
 // The stop flag of the transfer running on this thread (setStopFlag()).
 thread_local const std::atomic<bool> *stopFlag = nullptr;
@@ -54,6 +66,13 @@ std::int8_t transfer(bool set, std::uint8_t *buffer, int length)
         return 0;
     DeviceRequest request = featureRequest(set, buffer, length);
     return DeviceLink::sysDeviceReq->sendDeviceRequest(request) ? 1 : 0;
+}
+
+// Whether `report` may change the mouse's memory: writes and every control
+// command (Reload, Reset, profile selection).
+bool changesMemory(const std::uint8_t *report)
+{
+    return report[0] == fwcmd::WriteByte || report[0] == fwcmd::Control;
 }
 
 Buffer readRequest(std::uint16_t address)
@@ -128,12 +147,19 @@ bool DeviceLink::stoppedBefore(const std::uint8_t *report)
 
 bool DeviceLink::sendRequest(std::uint8_t *report)
 {
-    if (stoppedBefore(report))
+    if (stoppedBefore(report)) {
+        DeviceMirror::forgetAll(QStringLiteral("a transfer was stopped"));
         return false;
+    }
     // A request after one without its own pause (a profile selection) waits too.
     pause();
+    if (changesMemory(report))
+        DeviceWriteNotice::noteChange();
     const bool sent = SetCommand(report, fwcmd::ReportLength) != 0;
     lastRequestAt = Clock::now();
+    // The mouse may or may not have taken a request that did not go through.
+    if (!sent)
+        DeviceMirror::forgetAll(QStringLiteral("a request did not go through"));
     return sent;
 }
 
@@ -152,14 +178,28 @@ bool DeviceLink::reloadChecked()
     return controlCommand(fwcmd::ControlReload, 0, true);
 }
 
+// Reset drops every write not yet applied, which the mirror cannot tell apart.
 bool DeviceLink::resetChecked()
 {
-    return controlCommand(fwcmd::ControlReset, 0, true);
+    QMutexLocker lock(&commandLock());
+    const bool sent = controlCommand(fwcmd::ControlReset, 0, true);
+    DeviceMirror::forgetAll(QStringLiteral("Reset"));
+    runWritesSent = 0;
+    runWritesSkipped = 0;
+    return sent;
 }
 
+// The mouse stores a selected profile in its active-profile byte.
 bool DeviceLink::selectProfileChecked(int profile)
 {
-    return controlCommand(fwcmd::ControlSelectProfile, std::uint8_t(profile), false);
+    QMutexLocker lock(&commandLock());
+    const bool sent = controlCommand(fwcmd::ControlSelectProfile, std::uint8_t(profile), false);
+    if (sent && profile >= 0 && profile < fwmem::ProfileCount)
+        DeviceMirror::remember(fwmem::ActiveProfile,
+                               std::uint8_t(fwmem::ActiveProfileMark | profile));
+    else
+        DeviceMirror::forgetActiveProfile();
+    return sent;
 }
 
 bool DeviceLink::finishWrites(bool allWritten)
@@ -167,6 +207,15 @@ bool DeviceLink::finishWrites(bool allWritten)
     QMutexLocker lock(&commandLock());
     if (batchDepth > 0)
         return allWritten;
+    // A run whose every byte the mouse already held changed nothing: no
+    // Reload (a run that skipped nothing Reloads as always, even empty).
+    const bool nothingToApply = runWritesSent == 0 && runWritesSkipped > 0;
+    runWritesSent = 0;
+    runWritesSkipped = 0;
+    if (allWritten && nothingToApply) {
+        ORVEX_DEBUG(QStringLiteral("the mouse already held every byte: no Reload"));
+        return true;
+    }
     if (allWritten)
         return reloadChecked();
     if (!resetChecked())
@@ -187,6 +236,10 @@ void DeviceLink::resetDev()
 bool DeviceLink::writeByteChecked(std::uint16_t address, std::uint8_t data)
 {
     QMutexLocker lock(&commandLock());
+    if (DeviceMirror::holds(address, data)) {
+        ++runWritesSkipped;
+        return true;
+    }
     Buffer report{fwcmd::WriteByte,
                   std::uint8_t(address & 0xFF),
                   data,
@@ -197,8 +250,18 @@ bool DeviceLink::writeByteChecked(std::uint16_t address, std::uint8_t data)
                   0};
     const bool sent = sendRequest(report.data());
     pause();
+    if (sent) {
+        DeviceMirror::remember(address, data);
+        ++runWritesSent;
+        ++writesSent;
+    }
     TransferProgress::step();
     return sent;
+}
+
+long long DeviceLink::writeRequestsSent()
+{
+    return writesSent.load();
 }
 
 // The mouse answers a read with the request's command and address around the
@@ -233,10 +296,16 @@ std::optional<std::uint8_t> DeviceLink::readByteChecked(std::uint16_t address)
     QMutexLocker lock(&commandLock());
     bool mismatch = false;
     std::optional<std::uint8_t> value = readOnce(address, &mismatch);
-    if (!value && mismatch)
+    if (!value && mismatch) {
+        // A program outside our lock is talking to the mouse, and may write.
+        DeviceMirror::forgetAll(QStringLiteral("an answer for another request"));
         value = readOnce(address, &mismatch);
-    if (!value)
+    }
+    if (!value) {
+        DeviceMirror::forgetAll(QStringLiteral("a read went unanswered"));
         return std::nullopt;
+    }
+    DeviceMirror::remember(address, *value);
     TransferProgress::step();
     return value;
 }
@@ -271,6 +340,10 @@ void DeviceLink::startListenDev()
     requester->listenDevWithVid(OrvexVendorId, OrvexProductId);
     QMutexLocker lock(&commandLock());
     sysDeviceReq = requester;
+    lock.unlock();
+    // Where there is a bus loop to hear them (the application, the agent).
+    if (QCoreApplication::instance())
+        DeviceWriteNotice::watch();
 }
 
 bool DeviceLink::checkListenDev()
@@ -296,6 +369,9 @@ void DeviceLink::resetState()
     stopFlag = nullptr;
     pauseMs = DefaultPauseMs;
     batchDepth = 0;
+    runWritesSent = 0;
+    runWritesSkipped = 0;
+    writesSent = 0;
 }
 
 } // namespace orvex

@@ -58,18 +58,26 @@ public:
     // Writes 0x50 | profile to the active-profile byte, then selects it.
     static void setProfileToDevice(int profile);
 
+    // Also starts DeviceWriteNotice::watch() in a program with a
+    // QCoreApplication.
     static void startListenDev();
     static bool checkListenDev();
 
     // Checked forms for transfers that must stop when the mouse does not answer.
+    // A write of the value the mouse is known to hold (DeviceMirror) is
+    // skipped: no request, no pause, no progress step, and true.
     static bool writeByteChecked(std::uint16_t address, std::uint8_t data);
+    // Write requests that went through since the process started (or the
+    // last resetState()).
+    static long long writeRequestsSent();
     // The byte at `address`. An answer for another address is asked for once
     // more; nothing when the mouse did not answer, or answered for another
     // address twice.
     static std::optional<std::uint8_t> readByteChecked(std::uint16_t address);
     // Ends a run of writes. When every write went through: Reload, answering
-    // whether it did. Otherwise the run stopped at its first failed write:
-    // no Reload, so the mouse never applies a mix of old and new bytes, but
+    // whether it did; but when the run skipped writes and sent none, the
+    // mouse already held it all, and there is nothing to Reload: true. Otherwise the run stopped at
+    // its first failed write: no Reload, so the mouse never applies a mix of old and new bytes, but
     // Reset, which drops what was written and not applied (the mouse may be
     // back after a replug); answers false. Inside a WriteBatch the Reload or
     // Reset waits for the batch's commit.

@@ -207,7 +207,8 @@ bool DeviceTransfer::sendButtons(const WorkingRecord &working)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     useWorkingRecord(working);
-    TransferProgress::begin(QStringLiteral("Writing buttons"), fwmem::ButtonSlotCount * 5);
+    TransferProgress::begin(QStringLiteral("Writing buttons"),
+                            ButtonTransfer::planButtons(working.slot, working.record).needed());
     const bool sent = ButtonTransfer::setBtnInfoToDevice();
     TransferProgress::end();
     AgentMessaging::sendHideLoadView(ButtonTransferEnd, sent);
@@ -245,9 +246,10 @@ bool DeviceTransfer::sendProfile(const WorkingRecord &working)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
     useWorkingRecord(working);
+    const OnboardProfile onboard{working.slot, working.name, working.record};
     TransferProgress::begin(QStringLiteral("Writing profile %1").arg(working.slot + 1),
-                            OnboardProfile::readStepsEstimate() + working.name.size());
-    const bool sent = OnboardProfile{working.slot, working.name, working.record}.write();
+                            onboard.plan().needed());
+    const bool sent = onboard.write();
     TransferProgress::end();
     if (!sent && DeviceLink::stopRequested())
         ORVEX_WARNING(QStringLiteral("applying profile \"%1\" to slot %2 stopped on request")
@@ -262,6 +264,18 @@ bool DeviceTransfer::sendProfile(const WorkingRecord &working)
     return sent;
 }
 
+bool DeviceTransfer::readApplyTargets()
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const WorkingRecord working = takeWorkingRecord();
+    const OnboardProfile onboard{working.slot, working.name, working.record};
+    TransferProgress::begin(QStringLiteral("Reading profile %1").arg(working.slot + 1),
+                            onboard.plan().size());
+    const bool read = onboard.readTargets();
+    TransferProgress::end();
+    return read;
+}
+
 bool DeviceTransfer::importSlot(int slot)
 {
     const std::optional<QString> name = SettingsTransfer::readName(slot);
@@ -274,7 +288,7 @@ bool DeviceTransfer::importSlot(int slot)
         !DeviceLink::finishWrites(SettingsTransfer::writeName(slot, *binding.newName)))
         return false;
     const std::optional<ORVEX_PROFILE> read = OnboardProfile::readRecord(slot, binding.base);
-    if (!read)
+    if (!read || !ButtonTransfer::readMacroBytes(slot, *read))
         return false;
     return onMainThread([&] { storeSlot(*read); });
 }

@@ -21,6 +21,10 @@ namespace orvex {
 // worker waits for the main thread may the process's other threads send
 // requests (other programs stay out throughout).
 //
+// Writes skip every byte the mouse is known to hold (DeviceMirror): after
+// the import, a write sends only what differs, and Reloads only when it sent
+// something. Progress counts the writes needed.
+//
 // Threads. The plain operations run on the calling thread; orvexctl and the
 // pages call them on the main thread. The …Pro operations are for the
 // application's main thread: each takes what it sends there, starts the
@@ -65,11 +69,17 @@ public:
     // a write fails, none of it (a Reset drops what was written).
     static bool applyFWData();
     static bool applyFWDataPro();
+    // Reads every byte applyFWData() would write now, so that it then writes
+    // only those the mouse does not hold (DeviceMirror). For a process that
+    // has not read the mouse; false when it stopped answering.
+    static bool readApplyTargets();
 
     // Reads the five onboard profiles into the stored profiles: each slot is
     // bound to the stored profile of the name the mouse holds (created when
     // missing; a slot without a name gets a new profile whose name is written
-    // back). When the mouse stops answering, the import stops and the stored
+    // back). It also reads the bytes of the slots' macros, which no record
+    // holds, so that the mirror knows them (not with ORVEX_FULL_WRITES=1).
+    // When the mouse stops answering, the import stops and the stored
     // profiles, their files and the selection stay as they were.
     static bool getAllFWData();
     enum class ImportOutcome

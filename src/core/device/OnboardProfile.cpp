@@ -9,6 +9,8 @@
 
 #include <QMutexLocker>
 
+#include <algorithm>
+
 namespace orvex {
 
 namespace {
@@ -45,13 +47,29 @@ std::optional<OnboardProfile> OnboardProfile::read(int slot, const ORVEX_PROFILE
     return OnboardProfile{slot, *name, *record};
 }
 
+WritePlan OnboardProfile::plan() const
+{
+    WritePlan plan = ButtonTransfer::planButtons(slot, profile);
+    plan.append(SettingsTransfer::planLighting(slot, profile));
+    plan.append(SettingsTransfer::planPerformance(slot, profile));
+    plan.append(SettingsTransfer::planName(slot, name));
+    return plan;
+}
+
 bool OnboardProfile::write() const
 {
     WriteBatch batch;
-    return batch.commit(ButtonTransfer::writeButtons(slot, profile) &&
-                        SettingsTransfer::writeLighting(slot, profile) &&
-                        SettingsTransfer::writePerformance(slot, profile) &&
-                        SettingsTransfer::writeName(slot, name));
+    return batch.commit(plan().send());
+}
+
+bool OnboardProfile::readTargets() const
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    const WritePlan writes = plan();
+    return std::all_of(writes.writes().begin(), writes.writes().end(),
+                       [](const WritePlan::Write &write) {
+                           return DeviceLink::readByteChecked(write.address).has_value();
+                       });
 }
 
 } // namespace orvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "device/WritePlan.h"
 #include "profile/ProfileRecords.h"
 
 #include <QString>
@@ -27,6 +28,13 @@ struct OnboardProfile
     // with one Reload at the end: the mouse takes all of it or, when a write
     // fails, none of it (a Reset drops what was written).
     bool write() const;
+    // The writes of write(), in its order.
+    WritePlan plan() const;
+    // Reads every byte write() would write, so that the mirror of the
+    // mouse's memory (DeviceMirror) knows them and write() sends only those
+    // that differ. Reads cost as much as writes: this saves the mouse's
+    // memory wear, not time. False when the mouse stopped answering.
+    bool readTargets() const;
     // Report steps a read (or a write) of one slot takes before the name
     // and the macros are known.
     static int readStepsEstimate();

@@ -4,13 +4,12 @@
 #include "device/DeviceLink.h"
 #include "device/FirmwareName.h"
 #include "device/MemoryMap.h"
+#include "device/WritePlan.h"
 #include "platform/WexLogger.h"
 
 #include <QMutexLocker>
 
 #include <array>
-#include <utility>
-#include <vector>
 
 namespace orvex {
 
@@ -55,31 +54,26 @@ std::optional<std::array<std::uint8_t, N>> readAll(const std::array<std::uint16_
     return bytes;
 }
 
-// Writes in order, stopping at the first write that does not go through.
-bool writeAll(const std::vector<std::pair<std::uint16_t, std::uint8_t>> &writes)
-{
-    for (const auto &[address, value] : writes) {
-        if (!DeviceLink::writeByteChecked(address, value))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
-bool SettingsTransfer::writeLighting(int slot, const ORVEX_PROFILE &record)
+WritePlan SettingsTransfer::planLighting(int slot, const ORVEX_PROFILE &record)
 {
-    QMutexLocker lock(&DeviceLink::commandLock());
+    WritePlan plan;
     const std::uint8_t modeBits = record.modeType == 1 ? fwmem::LedBattle : fwmem::LedNormal;
-    bool written = true;
-    for (int zone = 0; zone < fwmem::LedZoneCount && written; ++zone) {
+    for (int zone = 0; zone < fwmem::LedZoneCount; ++zone) {
         std::uint8_t value = fwmem::LedOff;
         if (record.islightOnArr[zone] != 0)
             value = std::uint8_t(
                 MemoryMap::getColorIndex(int(record.lightColorIndexArr[zone]) + 1) | modeBits);
-        written = DeviceLink::writeByteChecked(zoneAddress(slot, zone), value);
+        plan.add(zoneAddress(slot, zone), value);
     }
-    return DeviceLink::finishWrites(written);
+    return plan;
+}
+
+bool SettingsTransfer::writeLighting(int slot, const ORVEX_PROFILE &record)
+{
+    QMutexLocker lock(&DeviceLink::commandLock());
+    return DeviceLink::finishWrites(planLighting(slot, record).send());
 }
 
 bool SettingsTransfer::readLighting(int slot, ORVEX_PROFILE &record)
@@ -111,19 +105,24 @@ bool SettingsTransfer::readLighting(int slot, ORVEX_PROFILE &record)
     return true;
 }
 
+WritePlan SettingsTransfer::planPerformance(int slot, const ORVEX_PROFILE &record)
+{
+    WritePlan plan;
+    plan.add(inBlock(slot, fwmem::Performance), performanceByte(record));
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
+        plan.add(std::uint16_t(inBlock(slot, fwmem::DpiX) + stage),
+                 std::uint8_t(record.xSensArr[stage]));
+    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
+        plan.add(std::uint16_t(inBlock(slot, fwmem::DpiY) + stage),
+                 std::uint8_t(record.ySensArr[stage]));
+    plan.add(fwmem::LiftOff, std::uint8_t(fwmem::LiftOffMark | record.liftHeight));
+    return plan;
+}
+
 bool SettingsTransfer::writePerformance(int slot, const ORVEX_PROFILE &record)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
-    writes.emplace_back(inBlock(slot, fwmem::Performance), performanceByte(record));
-    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
-        writes.emplace_back(std::uint16_t(inBlock(slot, fwmem::DpiX) + stage),
-                            std::uint8_t(record.xSensArr[stage]));
-    for (int stage = 0; stage < fwmem::DpiStageCount; ++stage)
-        writes.emplace_back(std::uint16_t(inBlock(slot, fwmem::DpiY) + stage),
-                            std::uint8_t(record.ySensArr[stage]));
-    writes.emplace_back(fwmem::LiftOff, std::uint8_t(fwmem::LiftOffMark | record.liftHeight));
-    return DeviceLink::finishWrites(writeAll(writes));
+    return DeviceLink::finishWrites(planPerformance(slot, record).send());
 }
 
 bool SettingsTransfer::writeDpiStage(int slot, const ORVEX_PROFILE &record)
@@ -157,16 +156,21 @@ bool SettingsTransfer::readPerformance(int slot, ORVEX_PROFILE &record)
     return true;
 }
 
+WritePlan SettingsTransfer::planName(int slot, const QString &name)
+{
+    WritePlan plan;
+    const QByteArray text = FirmwareName::encode(name);
+    const std::uint16_t base = nameSlot(slot);
+    plan.add(base, std::uint8_t(text.size()));
+    for (qsizetype k = 0; k < text.size(); ++k)
+        plan.add(std::uint16_t(base + 1 + 2 * k), std::uint8_t(text[k]));
+    return plan;
+}
+
 bool SettingsTransfer::writeName(int slot, const QString &name)
 {
     QMutexLocker lock(&DeviceLink::commandLock());
-    const QByteArray text = FirmwareName::encode(name);
-    const std::uint16_t base = nameSlot(slot);
-    std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
-    writes.emplace_back(base, std::uint8_t(text.size()));
-    for (qsizetype k = 0; k < text.size(); ++k)
-        writes.emplace_back(std::uint16_t(base + 1 + 2 * k), std::uint8_t(text[k]));
-    return writeAll(writes);
+    return planName(slot, name).send();
 }
 
 std::optional<QString> SettingsTransfer::readName(int slot)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/TransferState.h"
+#include "device/WritePlan.h"
 #include "profile/ProfileRecords.h"
 
 #include <QString>
@@ -25,8 +26,10 @@ public:
     // The three LED zone bytes; Reload.
     static bool writeLighting(int slot, const ORVEX_PROFILE &record);
     static bool readLighting(int slot, ORVEX_PROFILE &record);
+    static WritePlan planLighting(int slot, const ORVEX_PROFILE &record);
     // Performance byte, the eight DPI bytes and the lift-off byte; Reload.
     static bool writePerformance(int slot, const ORVEX_PROFILE &record);
+    static WritePlan planPerformance(int slot, const ORVEX_PROFILE &record);
     // Only the performance byte (active stage and rate); Reload.
     static bool writeDpiStage(int slot, const ORVEX_PROFILE &record);
     static bool readPerformance(int slot, ORVEX_PROFILE &record);
@@ -34,6 +37,7 @@ public:
     // caller ends it with DeviceLink::finishWrites(), or the mouse forgets
     // the name at its next Reset.
     static bool writeName(int slot, const QString &name);
+    static WritePlan planName(int slot, const QString &name);
     // The slot's name; empty when the slot has none. Nothing when a read failed.
     static std::optional<QString> readName(int slot);
     // The active onboard profile (0..4); 0 when it cannot be read.

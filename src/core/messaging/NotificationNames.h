@@ -6,6 +6,8 @@ namespace orvex::notify {
 // System-wide notifications (D-Bus session-bus signals).
 inline constexpr char SettingChange[] = "OrvexSettingChange"; // application -> agent
 inline constexpr char DevStatus[] = "OrvexDevStatus";         // agent -> application
+// Any program -> the others: it wrote to the mouse (DeviceWriteNotice).
+inline constexpr char DeviceWritten[] = "OrvexDeviceWritten";
 inline constexpr char BusPath[] = "/com/kelto/orvex";
 inline constexpr char BusInterface[] = "com.kelto.orvex";
 
