@@ -21,6 +21,7 @@
 #include "profile/ProfieController.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -173,6 +174,11 @@ private Q_SLOTS:
         QTest::keyClick(page->profileTbView(), Qt::Key_Down);
         QVERIFY(page->currSelProfile());
         QVERIFY(button(page, ProfileViewLayout::DeleteTag)->isEnabled());
+        // The menu key opens the row's context menu.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+        QApplication::sendEvent(page->profileTbView()->viewport(), &menuKey);
+        QVERIFY(page->rightMenuList()->isVisible());
+        page->rightMenuList()->hide();
         QVERIFY(pressAccessibly(button(page, ProfileViewLayout::CancelTag)));
         QVERIFY(!app->view()->pageWindows().window(PageWindows::Page::Profile));
     }
