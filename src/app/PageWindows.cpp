@@ -7,6 +7,7 @@
 #include "WexNoTitleWindow.h"
 #include "pages/LightOptionView.h"
 #include "pages/PagePlaceholderView.h"
+#include "pages/ProfileView.h"
 #include "pages/SettingView.h"
 #include "pages/SingleKeyView.h"
 #include "pages/TkeyView.h"
@@ -40,6 +41,8 @@ QWidget *makeContent(PageWindows::Page page, const QRect &frame, const char *tit
         return KeltoImageView::create<TkeyView>(frame, nullptr);
     case PageWindows::Page::SingleKey:
         return KeltoImageView::create<SingleKeyView>(frame, nullptr);
+    case PageWindows::Page::Profile:
+        return KeltoImageView::create<ProfileView>(frame, nullptr);
     default:
         return KeltoImageView::create<PagePlaceholderView>(frame, nullptr, QLatin1String(title));
     }

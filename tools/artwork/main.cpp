@@ -21,6 +21,7 @@
 #include "MainViewArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
+#include "ProfileViewArt.h"
 #include "SettingViewArt.h"
 
 #include <QCommandLineParser>
@@ -110,7 +111,8 @@ int main(int argc, char **argv)
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
         !LightOptionArt::writeAll(folder, &failed) || !SettingViewArt::writeAll(folder, &failed) ||
-        !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed)) {
+        !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed) ||
+        !ProfileViewArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }

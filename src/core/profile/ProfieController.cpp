@@ -270,7 +270,12 @@ QString ProfieController::getNewProfileName() const
 
 QString ProfieController::getCopyProfileName() const
 {
-    const QByteArray base = m_currProfile ? m_currProfile->name().toUtf8() : QByteArray();
+    return getCopyProfileName(m_currProfile);
+}
+
+QString ProfieController::getCopyProfileName(const ProfileValuePtr &source) const
+{
+    const QByteArray base = source ? source->name().toUtf8() : QByteArray();
     for (int n = 1;; ++n) {
         const QByteArray suffix = QStringLiteral(" copy_%1").arg(n).toUtf8();
         // A name cut when saved could equal its original and be dropped on

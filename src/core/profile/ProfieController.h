@@ -75,6 +75,8 @@ public:
     // "<selected profile's name> copy_1", "... copy_2", ...: the first name
     // not taken, the selected name cut so the whole fits a profile file.
     QString getCopyProfileName() const;
+    // The same after `source`'s name (an empty base when null).
+    QString getCopyProfileName(const ProfileValuePtr &source) const;
     // A new profile with that name (unchecked), the settings of `source`
     // (of defaultProfile() when null), a new identifier; appended.
     ProfileValuePtr addProfileByName(const QString &name, const ProfileValuePtr &source);
