@@ -183,8 +183,15 @@ void PageWindows::windowWillClose(WexNoTitleWindow *closing)
         if (ButtonRecordEditor *content = pageOf(closing))
             OrvexAction::selProfile.btnInfo[m_view.selBtnIndex() - 1] = content->tmpBtnInfo();
     }
-    if (page == Page::Profile)
+    if (page == Page::Profile) {
+        // The profile the main window showed may have been deleted on the
+        // page: show the slot's profile again (its default when none is
+        // bound any more) rather than a name that is no longer stored.
+        ProfieController *store = OrvexAction::sysProCon;
+        if (store && !store->currProfile())
+            store->setCurrFWProfileIndex(store->currFWProfileIndex());
         m_view.fillSettingData();
+    }
     m_view.displayBtnInfo();
     m_view.refreshApplyBtn();
     m_view.lowerModalCount();

@@ -175,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(page->currSelProfile());
         QVERIFY(button(page, ProfileViewLayout::DeleteTag)->isEnabled());
         // The menu key opens the row's context menu.
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         QApplication::sendEvent(page->profileTbView()->viewport(), &menuKey);
         QVERIFY(page->rightMenuList()->isVisible());
         page->rightMenuList()->hide();
@@ -270,6 +270,25 @@ private Q_SLOTS:
         QVERIFY(!page->currSelProfile());
         QVERIFY(page->profileTbView()->selectionModel()->selectedRows().isEmpty());
         QCOMPARE(int(store()->getProfileCount()), 5);
+    }
+
+    // The main window never goes on showing a profile deleted on the page.
+    void deletingTheShownProfileShowsTheSlotsProfileAfterwards()
+    {
+        const ProfileValuePtr alpha = addUserProfile(QStringLiteral("Alpha"));
+        app->view()->acitveProfileById(alpha->profileId());
+        QVERIFY(app->waitUntilIdle());
+        QCOMPARE(app->control(QStringLiteral("currProfileBtn"))->title(), QStringLiteral("Alpha"));
+        ProfileView *page = open();
+        QVERIFY(page);
+        page->selectRowByData(alpha, false);
+        QVERIFY(pressAccessibly(button(page, ProfileViewLayout::DeleteTag)));
+        QVERIFY(pressAccessibly(button(page, ProfileViewLayout::OkTag)));
+        QVERIFY(app->waitUntilIdle());
+        QVERIFY(store()->currProfile());
+        QVERIFY(store()->profileArr.contains(store()->currProfile()));
+        QCOMPARE(app->control(QStringLiteral("currProfileBtn"))->title(),
+                 store()->currProfile()->name());
     }
 
     void exportAndImportAnswer()
