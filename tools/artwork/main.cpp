@@ -18,6 +18,7 @@
 #include "IconArt.h"
 #include "LightOptionArt.h"
 #include "LoadingArt.h"
+#include "MacroViewArt.h"
 #include "MainViewArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
@@ -110,7 +111,8 @@ int main(int argc, char **argv)
         !DialogArt::writeAll(folder, &failed) || !LoadingArt::write(folder, &failed) ||
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
         !LightOptionArt::writeAll(folder, &failed) || !SettingViewArt::writeAll(folder, &failed) ||
-        !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed)) {
+        !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed) ||
+        !MacroViewArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }

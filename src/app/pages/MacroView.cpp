@@ -1,0 +1,703 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MacroView.h"
+
+#include "MacroMenuList.h"
+#include "MacroStepModel.h"
+#include "MacroViewLayout.h"
+#include "OrvexAction.h"
+#include "OrvexWidgetFactory.h"
+#include "PickListStyle.h"
+#include "RigthMouseTBView.h"
+#include "SkinPalette.h"
+#include "TooltipManager.h"
+#include "WexButton.h"
+#include "WexMenulist.h"
+#include "WexNumberTextField.h"
+#include "WexUiAction.h"
+#include "platform/KeyCodeTable.h"
+#include "platform/WexLogger.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <chrono>
+
+namespace orvex {
+
+namespace {
+
+// X and Wayland report a key's evdev code raised by this offset (the xkb
+// key code).
+constexpr quint32 XkbKeycodeOffset = 8;
+constexpr char CommandListName[] = "Command";
+// The macOS virtual key codes of the modifier keys (right Command .. Function).
+constexpr int FirstModifierCode = 54;
+constexpr int LastModifierCode = 63;
+
+struct TooltipEntry
+{
+    int tag;
+    const char *key;
+};
+
+// The English keys of Tooltip.xml, by control.
+constexpr TooltipEntry TooltipKeys[] = {
+    {MacroView::RecordTag, "RECORD"},
+    {MacroView::StopTag, "STOP"},
+    {MacroView::DelKeyTag, "DELETE"},
+    {MacroView::KeyUpTag, "Move instruction line up"},
+    {MacroView::KeyDownTag, "Move instruction line down"},
+    {MacroView::NewMacroTag, "Create New Macro"},
+    {MacroView::LoadMacroTag, "Load"},
+    {MacroView::SaveMacroTag, "Save as file"},
+    {MacroView::DelMacroTag, "Delete one macro file"},
+    {MacroView::InsertDelayTag, "ADJUST DELAY TIME"},
+    {MacroView::InsertDefDelayTag, "Configure the delay timing"},
+    {MacroView::InsertComTag, "Insert Macro command"},
+    {MacroView::IgnoreDelayTag, "Without any delay"},
+    {MacroView::InsertDefDelayChkTag, "Insert defualt delay time (VX9)"},
+    {MacroView::OkTag, "OK"},
+    {MacroView::CancelTag, "Cancel"},
+    {MacroView::ApplyTag, "Apply"},
+};
+
+// The controls recording disables; Stop keeps its state.
+constexpr int LockedWhileRecording[] = {
+    MacroView::RecordTag,         MacroView::DelKeyTag,
+    MacroView::KeyUpTag,          MacroView::KeyDownTag,
+    MacroView::NewMacroTag,       MacroView::LoadMacroTag,
+    MacroView::SaveMacroTag,      MacroView::DelMacroTag,
+    MacroView::MacroNameTag,      MacroView::InsertDelayTag,
+    MacroView::InsertDefDelayTag, MacroView::InsertComTag,
+    MacroView::AdjustDelayUpTag,  MacroView::AdjustDelayDownTag,
+    MacroView::IgnoreDelayTag,    MacroView::InsertDefDelayChkTag,
+    MacroView::ComSelTag,         MacroView::OkTag,
+    MacroView::CancelTag,         MacroView::ApplyTag,
+};
+
+// The controls that need a chosen macro.
+constexpr int NeedAMacro[] = {MacroView::RecordTag,      MacroView::StopTag,
+                              MacroView::InsertDelayTag, MacroView::InsertComTag,
+                              MacroView::SaveMacroTag,   MacroView::DelMacroTag};
+
+const char *const ControlFields[] = {"macroNameBtn",
+                                     "recordBtn",
+                                     "stopBtn",
+                                     "delKeyBtn",
+                                     "keyUpBtn",
+                                     "keyDownBtn",
+                                     "newMacroBtn",
+                                     "delMacroBtn",
+                                     "loadMacroBtn",
+                                     "saveMacroBtn",
+                                     "lgnoreDelayChk",
+                                     "insertDefLayChk",
+                                     "insertDefDelayBtn",
+                                     "adjustDelayDownBtn",
+                                     "adjustDelayUpBtn",
+                                     "insertDelayBtn",
+                                     "comSelBtn",
+                                     "insertComBtn",
+                                     "okBtn",
+                                     "cancelBtn",
+                                     "applyBtn"};
+
+double secondsSince1970()
+{
+    using namespace std::chrono;
+    return duration<double>(system_clock::now().time_since_epoch()).count();
+}
+
+// The step kind of a mouse event a control reports; -1 for other events.
+int mouseStepKind(int type)
+{
+    switch (type) {
+    case WexBtnDelege::LeftDown:
+    case WexBtnDelege::RightDown:
+    case WexBtnDelege::OtherDown:
+        return MacroKeyInfo::MouseDown;
+    case WexBtnDelege::LeftUp:
+    case WexBtnDelege::RightUp:
+    case WexBtnDelege::OtherUp:
+        return MacroKeyInfo::MouseUp;
+    default:
+        return -1;
+    }
+}
+
+int mouseStepCode(int type)
+{
+    if (type == WexBtnDelege::LeftDown || type == WexBtnDelege::LeftUp)
+        return MacroKeyInfo::MouseLeftCode;
+    if (type == WexBtnDelege::RightDown || type == WexBtnDelege::RightUp)
+        return MacroKeyInfo::MouseRightCode;
+    return MacroKeyInfo::MouseMiddleCode;
+}
+
+int mouseButtonCode(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        return MacroKeyInfo::MouseLeftCode;
+    if (button == Qt::RightButton)
+        return MacroKeyInfo::MouseRightCode;
+    return MacroKeyInfo::MouseMiddleCode;
+}
+
+} // namespace
+
+MacroView::DelaySettings &MacroView::delaySettings()
+{
+    static DelaySettings settings;
+    return settings;
+}
+
+MacroView::MacroView(const QRect &frame, QWidget *parent)
+    : ButtonPageView(frame, parent, MacroViewLayout::macroView())
+{
+}
+
+MacroView::~MacroView()
+{
+    qApp->removeEventFilter(this);
+    // The pick list is the process's and outlives the page.
+    WexMenulist *list = MacroMenuList::macroMenuList();
+    if (list && list->delegate() == this)
+        list->setDelegate(nullptr);
+}
+
+void MacroView::initControls()
+{
+    for (const char *field : ControlFields) {
+        WexButton *button = addControl(QLatin1String(field));
+        button->setWexBtnDelege(this);
+        if (button->tag() == IgnoreDelayTag || button->tag() == InsertDefDelayChkTag)
+            button->setIsCheckBox(true);
+    }
+    byTag(DelKeyTag)->setDoubleAction([this](WexButton *) { clearAllSteps(); });
+    byTag(AdjustDelayUpTag)->setAccessibleName(tr("Step delay up"));
+    byTag(AdjustDelayDownTag)->setAccessibleName(tr("Step delay down"));
+    m_adjustDelayTxt = addDelayField(QStringLiteral("adjustDelayTxt"));
+    m_defDelayTxt = addDelayField(QStringLiteral("defDelayTxt"));
+    initStepList();
+    initTooltip();
+}
+
+WexNumberTextField *MacroView::addDelayField(const QString &field)
+{
+    const ButtonPageLayout::Control *box = pageLayout().byField(field);
+    const int inset = ButtonPageLayout::NumberFieldInset;
+    WexNumberTextField *text = OrvexWidgetFactory::AddNumTextField(
+        box->rect.adjusted(inset, inset, -inset, -inset), this, MaxDelay, 0, MaxDelayDigits, false,
+        [this](WexNumberTextField *sender) {
+            if (sender == m_adjustDelayTxt)
+                delaySettings().delayTime = sender->intValue();
+            else
+                delaySettings().defDelayTime = sender->intValue();
+        });
+    text->setObjectName(box->field);
+    text->setAccessibleName(box->caption);
+    text->setAlignment(Qt::AlignCenter);
+    return text;
+}
+
+void MacroView::initStepList()
+{
+    const ButtonPageLayout::Control *box = pageLayout().byField(QStringLiteral("keytbView"));
+    const int inset = MacroViewLayout::StepListInset;
+    m_keytbView = new RigthMouseTBView(this);
+    m_keytbView->setObjectName(box->field);
+    m_keytbView->setAccessibleName(box->caption);
+    m_keytbView->setGeometry(box->rect.adjusted(inset, inset, -inset, -inset));
+    m_stepModel = new MacroStepModel(this);
+    m_keytbView->setModel(m_stepModel);
+    m_keytbView->setWexBtnDelege(this);
+    m_keytbView->setTableDelegate(this);
+    m_keytbView->horizontalHeader()->hide();
+    m_keytbView->verticalHeader()->hide();
+    m_keytbView->verticalHeader()->setDefaultSectionSize(MacroViewLayout::StepRowHeight);
+    m_keytbView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_keytbView->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_keytbView->horizontalHeader()->setStretchLastSection(true);
+    m_keytbView->setColumnWidth(MacroStepModel::IconColumn, MacroViewLayout::IconColumnWidth);
+    m_keytbView->setColumnWidth(MacroStepModel::TextColumn, MacroViewLayout::TextColumnWidth);
+    m_keytbView->setColumnWidth(MacroStepModel::DelayIconColumn, MacroViewLayout::IconColumnWidth);
+    m_keytbView->setShowGrid(false);
+    m_keytbView->setWordWrap(false);
+    m_keytbView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_keytbView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_keytbView->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed);
+    m_keytbView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_keytbView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_keytbView->setFrameShape(QFrame::NoFrame);
+    QPalette palette = m_keytbView->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Highlight, SkinPalette::accent());
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    m_keytbView->setPalette(palette);
+    connect(m_keytbView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MacroView::onRowSelected);
+}
+
+void MacroView::initTooltip()
+{
+    TooltipManager *tooltips = TooltipManager::shareTooltipManager();
+    for (const TooltipEntry &entry : TooltipKeys) {
+        const QString text = tooltips ? tooltips->getTooltip(QLatin1String(entry.key)) : QString();
+        if (WexButton *button = byTag(entry.tag))
+            button->setToolTip(text.isEmpty() ? QLatin1String(entry.key) : text);
+    }
+}
+
+void MacroView::refreshData()
+{
+    OrvexAction::refreshMenuList();
+    if (WexMenulist *list = MacroMenuList::macroMenuList())
+        list->setDelegate(this);
+    refreshComMenuList();
+    setRecState(false);
+    fillSettingData();
+    setSelMacroByNode(nullptr);
+}
+
+void MacroView::refreshComMenuList()
+{
+    if (!OrvexAction::macroMenuNode)
+        return;
+    if (!m_macroComList) {
+        m_macroComList = WexMenulist::menulistWithNode(OrvexAction::macroMenuNode, this);
+        PickListStyle::apply(m_macroComList, PickListStyle::CommandListWidth);
+        m_macroComList->setDelegate(this);
+        m_macroComList->setAccessibleName(QLatin1String(CommandListName));
+    }
+    m_macroComList->setMenuNode(OrvexAction::macroMenuNode);
+}
+
+// The delay settings shown: the two fields and the two boxes, which show
+// the way recording sets delays now.
+void MacroView::fillSettingData()
+{
+    const DelaySettings &settings = delaySettings();
+    m_adjustDelayTxt->setIntValue(settings.delayTime);
+    m_defDelayTxt->setIntValue(settings.defDelayTime);
+    byTag(IgnoreDelayTag)->setChecked(settings.delayType == NoDelay);
+    byTag(InsertDefDelayChkTag)->setChecked(settings.delayType == DefaultDelay);
+    refreshDelayFields();
+}
+
+void MacroView::buttonAction(WexButton *sender)
+{
+    if (!sender)
+        return;
+    switch (sender->tag()) {
+    case RecordTag:
+        if (m_currMacroInfo) {
+            m_currInsertIndex = int(m_currMacroInfo->keyInfoArr.size());
+            setRecState(true);
+        }
+        break;
+    case StopTag:
+        setRecState(false);
+        break;
+    case DelKeyTag:
+        deleteSelectedStep();
+        break;
+    case KeyUpTag:
+        moveSelectedStep(-1);
+        break;
+    case KeyDownTag:
+        moveSelectedStep(1);
+        break;
+    case NewMacroTag:
+        newMacro();
+        break;
+    case LoadMacroTag:
+        importMacro();
+        break;
+    case SaveMacroTag:
+        exportMacro();
+        break;
+    case DelMacroTag:
+        deleteMacro();
+        break;
+    case MacroNameTag:
+        if (WexMenulist *list = MacroMenuList::macroMenuList()) {
+            list->setDelegate(this);
+            OrvexWidgetFactory::showMenulistWithBtn(sender, list);
+        }
+        break;
+    case InsertDelayTag:
+        adjustSelectedDelay();
+        break;
+    case InsertDefDelayTag:
+        takeOverDelayType();
+        break;
+    case InsertComTag:
+        insertCommand();
+        break;
+    case AdjustDelayUpTag:
+        stepDelayTime(1);
+        break;
+    case AdjustDelayDownTag:
+        stepDelayTime(-1);
+        break;
+    case IgnoreDelayTag:
+    case InsertDefDelayChkTag:
+        checkBoxClicked(sender);
+        break;
+    case ComSelTag:
+        if (m_macroComList)
+            OrvexWidgetFactory::showMenulistWithBtn(sender, m_macroComList);
+        break;
+    case OkTag:
+        confirm();
+        break;
+    case CancelTag:
+        cancel();
+        break;
+    case ApplyTag:
+        apply();
+        break;
+    default:
+        break;
+    }
+}
+
+void MacroView::onMenulistSelected(WexMenulist *list, const WexTreeNode::Ptr &selNode)
+{
+    if (!selNode)
+        return;
+    if (list == m_macroComList) {
+        const MenuInfoPtr entry = selNode->dataAs<MenuInfo>();
+        if (!entry)
+            return;
+        m_currMacroMenuData = entry;
+        byTag(ComSelTag)->setTitle(entry->titleStr());
+        return;
+    }
+    if (list == MacroMenuList::macroMenuList())
+        setSelMacroByNode(selNode);
+}
+
+void MacroView::setSelMacro(const MacroInfoPtr &macro)
+{
+    WexTreeNode::Ptr found;
+    if (macro && OrvexAction::macroNode) {
+        for (const WexTreeNode::Ptr &child : OrvexAction::macroNode->children()) {
+            const MenuInfoPtr entry = child->dataAs<MenuInfo>();
+            if (entry && entry->macroInfo == macro)
+                found = child;
+        }
+    }
+    setSelMacroByNode(found);
+}
+
+void MacroView::setSelMacroByNode(const WexTreeNode::Ptr &node)
+{
+    const MenuInfoPtr entry = node ? node->dataAs<MenuInfo>() : nullptr;
+    m_selMacroNode = entry ? node : nullptr;
+    m_currMacroData = entry;
+    m_currMacroInfo = entry ? entry->macroInfo : nullptr;
+    m_selKeyInfo = nullptr;
+    m_lastKeyInfo = nullptr;
+    byTag(MacroNameTag)->setTitle(m_currMacroInfo ? m_currMacroInfo->nameStr : QString());
+    m_reloading = true;
+    m_stepModel->setMacro(m_currMacroInfo);
+    m_reloading = false;
+    refreshEnableStates();
+}
+
+void MacroView::addMacorByName(const QString &name)
+{
+    const MacroInfoPtr macro = OrvexAction::addMacorByName(name);
+    if (!macro) {
+        showMessage(MaxMacrosMessage);
+        return;
+    }
+    // Added to the catalogue already; the menus and the choice follow.
+    OrvexAction::refreshMenuList();
+    setSelMacro(macro);
+}
+
+void MacroView::addMacroPro(const MacroInfoPtr &macro)
+{
+    OrvexAction::macroListArrs.append(macro);
+    OrvexAction::refreshMenuList();
+    setSelMacro(macro);
+}
+
+bool MacroView::checkMacroName(const QString &name)
+{
+    if (!OrvexAction::macroNode)
+        return true;
+    for (const WexTreeNode::Ptr &child : OrvexAction::macroNode->children()) {
+        if (child->nodeData() && child->nodeData()->titleStr() == name)
+            return false;
+    }
+    return true;
+}
+
+// --- Recording -------------------------------------------------------------------
+
+void MacroView::setRecState(bool recording)
+{
+    for (const int tag : LockedWhileRecording) {
+        if (WexButton *button = byTag(tag))
+            button->setIsEnable(!recording);
+    }
+    for (WexButton *button : findChildren<WexButton *>())
+        button->setIsCaptureMouseEvent(recording);
+    m_keytbView->setIsCaptureMouseEvent(recording);
+    m_isRecord = recording;
+    m_lastKeyInfo = nullptr;
+    m_isAddDelay = true;
+    if (recording) {
+        m_oldTime = -1;
+        qApp->installEventFilter(this);
+        m_keytbView->setFocus(Qt::OtherFocusReason);
+    } else {
+        qApp->removeEventFilter(this);
+        refreshEnableStates();
+    }
+    refreshRecordDescription();
+}
+
+void MacroView::refreshRecordDescription()
+{
+    byTag(RecordTag)->setAccessibleDescription(m_isRecord ? tr("Recording") : tr("Not recording"));
+}
+
+void MacroView::AddNewKey(int keyCode, int keyFlag)
+{
+    if (!m_currMacroInfo)
+        return;
+    if (m_lastKeyInfo && m_lastKeyInfo->keyFlag == keyFlag && m_lastKeyInfo->keyCode == keyCode)
+        return;
+    QList<MacroKeyInfoPtr> &steps = m_currMacroInfo->keyInfoArr;
+    if (steps.size() >= MaxRecordedSteps) {
+        showMessage(MaxMacrosMessage);
+        return;
+    }
+    const double now = secondsSince1970();
+    if (m_oldTime < 0) {
+        m_oldTime = now;
+    } else {
+        const double elapsedMs = (now * 1000 * 1000 - m_oldTime * 1000 * 1000) / 1000;
+        m_oldTime = now;
+        if (m_lastKeyInfo && m_isAddDelay) {
+            const DelaySettings &settings = delaySettings();
+            switch (settings.delayType) {
+            case NoDelay:
+                m_lastKeyInfo->delay = 0;
+                break;
+            case DefaultDelay:
+                m_lastKeyInfo->delay = settings.defDelayTime;
+                break;
+            default:
+                m_lastKeyInfo->delay = int(elapsedMs);
+                break;
+            }
+        }
+    }
+    auto step = std::make_shared<MacroKeyInfo>(keyCode, keyFlag, 0);
+    m_currInsertIndex = std::clamp(m_currInsertIndex, 0, int(steps.size()));
+    steps.insert(m_currInsertIndex, step);
+    ++m_currInsertIndex;
+    m_lastKeyInfo = step;
+    reloadSteps(step);
+}
+
+std::optional<int> MacroView::recordedKeyCode(const QKeyEvent &event)
+{
+    const quint32 scanCode = event.nativeScanCode();
+    if (scanCode <= XkbKeycodeOffset)
+        return std::nullopt;
+    const KeyCodeTable::Key *key = KeyCodeTable::byEvdev(int(scanCode - XkbKeycodeOffset));
+    if (!key)
+        return std::nullopt;
+    return key->macVirtualKey;
+}
+
+// A modifier key arrives as a key of its own going down or up, which is the
+// press or release of that modifier the step list shows. Auto-repeat,
+// which X sends as pairs of releases and presses, is not recorded.
+bool MacroView::recordKeyEvent(QKeyEvent *event)
+{
+    const bool down = event->type() == QEvent::KeyPress;
+    const std::optional<int> code = recordedKeyCode(*event);
+    const bool modifier = code && *code >= FirstModifierCode && *code <= LastModifierCode;
+    ORVEX_DEBUG(QLatin1String(modifier ? "flagsChanged" : down ? "keyDown" : "keyUp"));
+    event->accept();
+    if (code && !event->isAutoRepeat())
+        AddNewKey(*code, down ? MacroKeyInfo::KeyPress : MacroKeyInfo::KeyRelease);
+    return true;
+}
+
+bool MacroView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_isRecord || !watched->isWidgetType() ||
+        static_cast<QWidget *>(watched)->window() != window())
+        return false;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Keys are the recording's, not shortcuts.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return recordKeyEvent(static_cast<QKeyEvent *>(event));
+    default:
+        return false;
+    }
+}
+
+void MacroView::keyPressEvent(QKeyEvent *event)
+{
+    if (m_isRecord)
+        recordKeyEvent(event);
+    else
+        ButtonPageView::keyPressEvent(event);
+}
+
+void MacroView::keyReleaseEvent(QKeyEvent *event)
+{
+    if (m_isRecord)
+        recordKeyEvent(event);
+    else
+        ButtonPageView::keyReleaseEvent(event);
+}
+
+bool MacroView::recordPageClick(QMouseEvent *event, bool down)
+{
+    if (!m_isRecord)
+        return false;
+    const WexButton *stop = byTag(StopTag);
+    if (stop && stop->geometry().contains(event->position().toPoint()))
+        return false;
+    event->accept();
+    AddNewKey(mouseButtonCode(event->button()),
+              down ? MacroKeyInfo::MouseDown : MacroKeyInfo::MouseUp);
+    return true;
+}
+
+void MacroView::mousePressEvent(QMouseEvent *event)
+{
+    if (!recordPageClick(event, true))
+        ButtonPageView::mousePressEvent(event);
+}
+
+void MacroView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!recordPageClick(event, false))
+        ButtonPageView::mouseReleaseEvent(event);
+}
+
+void MacroView::onMouseEvent(QObject *sender, QEvent *, int type)
+{
+    // A click on Stop ends recording; it is not part of the macro.
+    if (!m_isRecord || sender == byTag(StopTag))
+        return;
+    const int kind = mouseStepKind(type);
+    if (kind >= 0)
+        AddNewKey(mouseStepCode(type), kind);
+}
+
+// --- The step list and enable states ------------------------------------------------
+
+int MacroView::selectedRow() const
+{
+    if (!m_selKeyInfo || !m_currMacroInfo)
+        return -1;
+    return int(m_currMacroInfo->keyInfoArr.indexOf(m_selKeyInfo));
+}
+
+void MacroView::selectRow(int row)
+{
+    if (!m_currMacroInfo || row < 0 || row >= m_currMacroInfo->keyInfoArr.size()) {
+        m_keytbView->clearSelection();
+        m_selKeyInfo = nullptr;
+        refreshStepButtons();
+        return;
+    }
+    m_keytbView->selectRow(row);
+    m_keytbView->scrollTo(m_stepModel->index(row, 0));
+    m_selKeyInfo = m_currMacroInfo->keyInfoArr.at(row);
+    refreshStepButtons();
+}
+
+// Once a row is chosen, the list keeps one chosen: a click beside the rows
+// leaves the step selected.
+void MacroView::onRowSelected()
+{
+    if (m_reloading)
+        return;
+    const QModelIndexList rows = m_keytbView->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        const int kept = selectedRow();
+        if (kept >= 0) {
+            m_reloading = true;
+            m_keytbView->selectRow(kept);
+            m_reloading = false;
+        }
+        return;
+    }
+    const int row = rows.constFirst().row();
+    if (m_currMacroInfo && row < m_currMacroInfo->keyInfoArr.size())
+        m_selKeyInfo = m_currMacroInfo->keyInfoArr.at(row);
+    refreshStepButtons();
+}
+
+// The steps changed in number or order; `select` is chosen (none: the step
+// chosen before, if it is still there).
+void MacroView::reloadSteps(const MacroKeyInfoPtr &select)
+{
+    const MacroKeyInfoPtr chosen = select ? select : m_selKeyInfo;
+    m_reloading = true;
+    m_stepModel->reload();
+    m_reloading = false;
+    m_selKeyInfo = nullptr;
+    const int row =
+        chosen && m_currMacroInfo ? int(m_currMacroInfo->keyInfoArr.indexOf(chosen)) : -1;
+    selectRow(row);
+}
+
+void MacroView::refreshEnableStates()
+{
+    if (m_isRecord)
+        return;
+    for (const int tag : NeedAMacro)
+        byTag(tag)->setIsEnable(m_currMacroInfo != nullptr);
+    refreshStepButtons();
+}
+
+void MacroView::refreshStepButtons()
+{
+    if (m_isRecord)
+        return;
+    const int count = m_currMacroInfo ? int(m_currMacroInfo->keyInfoArr.size()) : 0;
+    const int row = selectedRow();
+    const bool selected = count > 0 && row >= 0;
+    byTag(DelKeyTag)->setIsEnable(selected);
+    byTag(KeyUpTag)->setIsEnable(selected && row > 0);
+    byTag(KeyDownTag)->setIsEnable(selected && row < count - 1);
+}
+
+void MacroView::showMessage(const char *message)
+{
+    TooltipManager *tooltips = TooltipManager::shareTooltipManager();
+    const QString text = tooltips ? tooltips->getTooltip(QLatin1String(message)) : QString();
+    WexUiAction::showInfoMessage(text.isEmpty() ? QLatin1String(message) : text);
+}
+
+bool MacroView::askQuestion(const char *question)
+{
+    TooltipManager *tooltips = TooltipManager::shareTooltipManager();
+    const QString text = tooltips ? tooltips->getTooltip(QLatin1String(question)) : QString();
+    return WexUiAction::ChooseInfoMessage(text.isEmpty() ? QLatin1String(question) : text);
+}
+
+} // namespace orvex
