@@ -10,7 +10,7 @@ using Kind = ButtonPageLayout::Kind;
 ButtonPageLayout::Control control(const char *field, int tag, const QRect &rect, Kind kind,
                                   const char *caption)
 {
-    return {QLatin1String(field), tag, rect, kind, QLatin1String(caption)};
+    return {QLatin1String(field), tag, rect, kind, QString::fromUtf8(caption)};
 }
 
 ButtonPageLayout::Panel panel(const QRect &rect, const QRect &labelRect, const char *label)
