@@ -12,18 +12,15 @@
 #include "TooltipManager.h"
 #include "WexButton.h"
 #include "WexMenulist.h"
-#include "WexMessageBox.h"
 #include "WexNoTitleWindow.h"
 #include "WexNumberTextField.h"
 #include "WexTextField.h"
 #include "device/MemoryMap.h"
 #include "pages/CreateMacroView.h"
-#include "pages/MacroFilePanel.h"
 #include "pages/MacroStepModel.h"
 #include "pages/MacroView.h"
 #include "pages/RigthMouseTBView.h"
 #include "pages/TkeyView.h"
-#include "platform/WexAction.h"
 #include "profile/ProfieController.h"
 
 #include <QAccessible>
