@@ -260,6 +260,9 @@ private Q_SLOTS:
         };
         QCOMPARE(name(button(MacroView::RecordTag)), QStringLiteral("RECORD"));
         QCOMPARE(name(button(MacroView::KeyUpTag)), QStringLiteral("Move instruction line up"));
+        // Tab goes from the macro to its steps, and ends with OK, Cancel, Apply.
+        QCOMPARE(button(MacroView::MacroNameTag)->nextInFocusChain(), page->keytbView());
+        QCOMPARE(button(MacroView::OkTag)->nextInFocusChain(), button(MacroView::CancelTag));
 
         QVERIFY(chooseMacro(QStringLiteral("Double Click")));
         QCOMPARE(button(MacroView::MacroNameTag)->title(), QStringLiteral("Double Click"));

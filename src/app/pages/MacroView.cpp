@@ -115,6 +115,39 @@ void MacroView::initControls()
     m_defDelayTxt = addDelayField(QStringLiteral("defDelayTxt"));
     initStepList();
     initTooltip();
+    initTabOrder();
+}
+
+// Tab goes in reading order: the macro and its steps with their buttons,
+// then the right column from top to bottom, then OK, Cancel and Apply.
+void MacroView::initTabOrder()
+{
+    const QList<QWidget *> order{byTag(MacroNameTag),
+                                 m_keytbView,
+                                 byTag(RecordTag),
+                                 byTag(StopTag),
+                                 byTag(DelKeyTag),
+                                 byTag(KeyUpTag),
+                                 byTag(KeyDownTag),
+                                 byTag(NewMacroTag),
+                                 byTag(DelMacroTag),
+                                 byTag(LoadMacroTag),
+                                 byTag(SaveMacroTag),
+                                 byTag(IgnoreDelayTag),
+                                 byTag(InsertDefDelayChkTag),
+                                 m_defDelayTxt,
+                                 byTag(InsertDefDelayTag),
+                                 byTag(AdjustDelayDownTag),
+                                 m_adjustDelayTxt,
+                                 byTag(AdjustDelayUpTag),
+                                 byTag(InsertDelayTag),
+                                 byTag(ComSelTag),
+                                 byTag(InsertComTag),
+                                 byTag(OkTag),
+                                 byTag(CancelTag),
+                                 byTag(ApplyTag)};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 WexNumberTextField *MacroView::addDelayField(const QString &field)

@@ -148,6 +148,7 @@ protected:
 
 private:
     void initTooltip();
+    void initTabOrder();
     void initStepList();
     WexNumberTextField *addDelayField(const QString &field);
     void refreshComMenuList();
