@@ -6,6 +6,7 @@
 #include "OrvexAction.h"
 #include "WexNoTitleWindow.h"
 #include "pages/LightOptionView.h"
+#include "pages/MacroView.h"
 #include "pages/PagePlaceholderView.h"
 #include "pages/ProfileView.h"
 #include "pages/SettingView.h"
@@ -37,6 +38,8 @@ QWidget *makeContent(PageWindows::Page page, const QRect &frame, const char *tit
         return KeltoImageView::create<LightOptionView>(frame, nullptr);
     case PageWindows::Page::Setting:
         return KeltoImageView::create<SettingView>(frame, nullptr);
+    case PageWindows::Page::Macro:
+        return KeltoImageView::create<MacroView>(frame, nullptr);
     case PageWindows::Page::TKey:
         return KeltoImageView::create<TkeyView>(frame, nullptr);
     case PageWindows::Page::SingleKey:

@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include "ButtonPageLayout.h"
+#include "MacroViewLayout.h"
 #include "platform/ResourceFolder.h"
 
 #include <QImageReader>
@@ -16,6 +17,13 @@ QString stateName(const ButtonPageLayout::Page &page, const QString &state, int 
     const QString base = page.skinName.section(u'_', 0, 0);
     return QStringLiteral("%1_%2%3.png")
         .arg(base, state, scale == 1 ? QString() : QStringLiteral("@2x"));
+}
+
+// The pages drawn from these tables: the button-function pages and the
+// macro editor with its name dialog.
+QList<const ButtonPageLayout::Page *> allPages()
+{
+    return ButtonPageLayout::all() + MacroViewLayout::all();
 }
 
 QImage shipped(const QString &name)
@@ -41,7 +49,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("pageIndex");
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("scale");
-        const QList<const ButtonPageLayout::Page *> pages = ButtonPageLayout::all();
+        const QList<const ButtonPageLayout::Page *> pages = allPages();
         for (int index = 0; index < pages.size(); ++index) {
             for (const int scale : {1, 2}) {
                 for (const char *state : {"Over", "Down", "Disable", "Active"}) {
@@ -57,7 +65,7 @@ private Q_SLOTS:
         QFETCH(int, pageIndex);
         QFETCH(QString, state);
         QFETCH(int, scale);
-        const ButtonPageLayout::Page &page = *ButtonPageLayout::all().at(pageIndex);
+        const ButtonPageLayout::Page &page = *allPages().at(pageIndex);
         const QImage normal = shipped(stateName(page, QStringLiteral("Normal"), scale));
         const QImage other = shipped(stateName(page, state, scale));
         QCOMPARE(normal.size(), page.size * scale);
@@ -92,7 +100,7 @@ private Q_SLOTS:
     // two overlap.
     void controlsFitTheirPage()
     {
-        for (const ButtonPageLayout::Page *page : ButtonPageLayout::all()) {
+        for (const ButtonPageLayout::Page *page : allPages()) {
             const QRect body(0, page->titleHeight, page->size.width(),
                              page->size.height() - page->titleHeight);
             for (int i = 0; i < page->controls.size(); ++i) {

@@ -18,6 +18,7 @@
 #include "IconArt.h"
 #include "LightOptionArt.h"
 #include "LoadingArt.h"
+#include "MacroViewArt.h"
 #include "MainViewArt.h"
 #include "OsdArtwork.h"
 #include "OsdPictureSet.h"
@@ -112,7 +113,7 @@ int main(int argc, char **argv)
         !IconArt::writeAll(folder, &failed) || !MainViewArt::writeAll(folder, &failed) ||
         !LightOptionArt::writeAll(folder, &failed) || !SettingViewArt::writeAll(folder, &failed) ||
         !ButtonPageArt::writeAll(folder, &failed) || !AppIconArt::writeAll(folder, &failed) ||
-        !ProfileViewArt::writeAll(folder, &failed)) {
+        !MacroViewArt::writeAll(folder, &failed) || !ProfileViewArt::writeAll(folder, &failed)) {
         fail(QStringLiteral("cannot write %1").arg(failed));
         return ExitFailure;
     }
