@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvexctl's command table against what is made from it or written about
-// it: the command line parser, the README and the commands' behaviour
-// without a mouse.
+// it: the command line parser, the README, the man page, the bash completion
+// and the commands' behaviour without a mouse.
 #include "CommandTable.h"
 
 #include "TestEnvironment.h"
@@ -60,6 +60,43 @@ TEST(CommandTable, ReadmeListsTheCommandsAsTheUsageDoes)
     const QString synopsis = usage.mid(usage.indexOf(QLatin1String("orvexctl ")));
     EXPECT_TRUE(text.contains(QLatin1String("\n    ") + synopsis + QLatin1Char('\n')))
         << synopsis.toStdString();
+}
+
+// The man page's tagged paragraph of `name`: its tag names the command in
+// bold, its text follows on lines of its own.
+QStringList manParagraphOf(const QString &page, const QString &name)
+{
+    const QString roffName = QString(name).replace(QLatin1Char('-'), QLatin1String("\\-"));
+    const QRegularExpression tag(
+        QStringLiteral("^\\.B[IR]? %1( |$)").arg(QRegularExpression::escape(roffName)));
+    for (const QString &paragraph : page.split(QLatin1String("\n.TP\n"))) {
+        const QStringList lines = paragraph.split(QLatin1Char('\n'));
+        if (tag.match(lines.first()).hasMatch())
+            return lines;
+    }
+    return {};
+}
+
+// The man page describes every command with its help text; the completion
+// offers every command by name.
+TEST(CommandTable, ManPageAndCompletionHaveEveryCommand)
+{
+    const QString page = QString::fromUtf8(
+        orvex::test::readFile(QStringLiteral(ORVEX_SOURCE_DIR "/packaging/man/orvexctl.1")));
+    const QString completion = QString::fromUtf8(orvex::test::readFile(
+        QStringLiteral(ORVEX_SOURCE_DIR "/packaging/orvexctl.bash-completion")));
+    ASSERT_FALSE(page.isEmpty());
+    const QRegularExpression offered(QStringLiteral("local commands=\"([^\"]*)\""));
+    const QStringList completed =
+        offered.match(completion).captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList named;
+    for (const CtlCommand &command : CommandTable::commands()) {
+        named << command.name;
+        EXPECT_TRUE(manParagraphOf(page, command.name).contains(command.help))
+            << command.name.toStdString();
+    }
+    EXPECT_EQ(completed.join(QLatin1Char(' ')).toStdString(),
+              named.join(QLatin1Char(' ')).toStdString());
 }
 
 TEST(CommandTable, ReadmeNamesTheCommandsAfterWhichTheAgentReloads)
