@@ -3,6 +3,7 @@
 
 #include "MouseArt.h"
 #include "MouseShapes.h"
+#include "PageFrameArt.h"
 #include "SkinPalette.h"
 
 #include <QLinearGradient>
@@ -143,26 +144,6 @@ void paintColumn(QPainter &painter)
     painter.restore();
 }
 
-void paintFooter(QPainter &painter)
-{
-    const int right = Layout::ViewSize.width() - 1;
-    const int bottom = Layout::ViewSize.height() - 1;
-    QPainterPath band;
-    band.moveTo(FooterLeft, bottom);
-    band.lineTo(FooterLeft + 14, FooterTop);
-    band.lineTo(right, FooterTop);
-    band.lineTo(right, bottom);
-    band.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(8, 8, 10, 210));
-    painter.drawPath(band);
-    painter.setPen(QPen(SkinPalette::accent(), AccentLine));
-    painter.drawLine(QPointF(FooterLeft + 14, FooterTop), QPointF(right, FooterTop));
-    painter.restore();
-}
-
 // The zone's number in a ring, "Zone n", and what the zone is on the mouse.
 void paintZoneButton(QPainter &painter, const Layout::Control &control, Face face)
 {
@@ -298,7 +279,7 @@ void LightOptionSkinArt::paint(QPainter &painter, Face face)
     paintHeader(painter);
     paintStage(painter);
     paintColumn(painter);
-    paintFooter(painter);
+    PageFrameArt::paintSlantedFooter(painter, Layout::ViewSize, FooterLeft, FooterTop);
     for (const Layout::Control &control : Layout::controls())
         paintControl(painter, control, face);
     // The window's edge, over the controls that reach it.

@@ -6,6 +6,7 @@
 #include "MouseArt.h"
 #include "MouseShapes.h"
 #include "PageButtonArt.h"
+#include "PageFrameArt.h"
 #include "SkinPalette.h"
 
 #include <QLinearGradient>
@@ -173,26 +174,6 @@ void paintInfoArea(QPainter &painter)
     painter.restore();
 }
 
-void paintFooter(QPainter &painter)
-{
-    const int right = MainViewLayout::ViewSize.width() - 1;
-    const int bottom = MainViewLayout::ViewSize.height() - 1;
-    QPainterPath band;
-    band.moveTo(FooterLeft, bottom);
-    band.lineTo(FooterLeft + 14, FooterTop);
-    band.lineTo(right, FooterTop);
-    band.lineTo(right, bottom);
-    band.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(8, 8, 10, 210));
-    painter.drawPath(band);
-    painter.setPen(QPen(SkinPalette::accent(), AccentLine));
-    painter.drawLine(QPointF(FooterLeft + 14, FooterTop), QPointF(right, FooterTop));
-    painter.restore();
-}
-
 // The cord runs up under the strip below the tabs.
 void paintMouse(QPainter &painter)
 {
@@ -221,7 +202,7 @@ void MainViewSkinArt::paint(QPainter &painter, SkinPainter::Face face)
     paintPageShadows(painter);
     paintFunctionPanel(painter);
     paintInfoArea(painter);
-    paintFooter(painter);
+    PageFrameArt::paintSlantedFooter(painter, MainViewLayout::ViewSize, FooterLeft, FooterTop);
     paintSlicedControls(painter, face);
     // The window's edge, over the controls that reach it.
     painter.setPen(QColor(0, 0, 0));
