@@ -214,6 +214,20 @@ void ApplicationUnderTest::postDevStatus(int type)
     DistributedNotifications::flush();
 }
 
+void LaunchedApplicationTest::init()
+{
+    dialogs = std::make_unique<DialogRecorder>();
+    app = std::make_unique<ApplicationUnderTest>();
+    QVERIFY(app->launch());
+    QVERIFY(app->waitUntilIdle());
+}
+
+void LaunchedApplicationTest::cleanup()
+{
+    app.reset();
+    dialogs.reset();
+}
+
 bool pressAccessibly(QWidget *control)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);

@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -116,6 +117,23 @@ private:
     std::unique_ptr<VirtualMouseProcess> m_mouse;
     std::unique_ptr<OrvexOptionAppDelegate> m_delegate;
     int m_quitRequests = 0;
+};
+
+// The base of the test classes whose every test starts from the application
+// launched and idle after its import, with a recorder answering any dialog
+// so that none waits for a person. The recorder is made before the
+// application and ended after it, so it sees every dialog.
+class LaunchedApplicationTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<ApplicationUnderTest> app;
+    std::unique_ptr<DialogRecorder> dialogs;
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
 };
 
 // Presses a control through its accessible action, as a screen reader does.

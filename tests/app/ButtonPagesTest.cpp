@@ -122,15 +122,11 @@ private:
 
 } // namespace
 
-class ButtonPagesTest : public QObject
+class ButtonPagesTest : public LaunchedApplicationTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ApplicationUnderTest> app;
-    // Answers any other dialog, so none waits for a person.
-    std::unique_ptr<DialogRecorder> dialogs;
-
     MainView *view() const { return app->view(); }
     WexButton *control(const char *field) const { return app->control(QLatin1String(field)); }
     BTN_INFO &record() const { return OrvexAction::selProfile.btnInfo[Button]; }
@@ -174,20 +170,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        app = std::make_unique<ApplicationUnderTest>();
-        QVERIFY(app->launch());
-        QVERIFY(app->waitUntilIdle());
-    }
-
-    void cleanup()
-    {
-        app.reset();
-        dialogs.reset();
-    }
-
     void theMacroPageShowsTheButtonsMacroModeAndCountWithoutAsking()
     {
         RepeatDialogPerson person;

@@ -69,14 +69,11 @@ void chooseInFilePanel(const QString &path)
 
 } // namespace
 
-class ProfileViewTest : public QObject
+class ProfileViewTest : public LaunchedApplicationTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ApplicationUnderTest> app;
-    std::unique_ptr<DialogRecorder> dialogs;
-
     ProfileView *open()
     {
         app->control(QStringLiteral("profileOptionBtn"))->performClick();
@@ -130,20 +127,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        app = std::make_unique<ApplicationUnderTest>();
-        QVERIFY(app->launch());
-        QVERIFY(app->waitUntilIdle());
-    }
-
-    void cleanup()
-    {
-        app.reset();
-        dialogs.reset();
-    }
-
     void showsOnlyTheUsersProfilesAsAnAccessibleTable()
     {
         QVERIFY(store()->currProfile()->isDefault());

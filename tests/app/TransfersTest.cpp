@@ -71,31 +71,14 @@ void chooseInFilePanel(const QString &path)
 
 } // namespace
 
-class TransfersTest : public QObject
+class TransfersTest : public LaunchedApplicationTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ApplicationUnderTest> app;
-    std::unique_ptr<DialogRecorder> dialogs;
-
     MainView *view() const { return app->view(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        app = std::make_unique<ApplicationUnderTest>();
-        QVERIFY(app->launch());
-        QVERIFY(app->waitUntilIdle());
-    }
-
-    void cleanup()
-    {
-        app.reset();
-        dialogs.reset();
-    }
-
     void aProfileChosenFromThePickListReachesTheMouse()
     {
         const int slot = OrvexAction::sysProCon->currFWProfileIndex();

@@ -4,32 +4,16 @@
 #include "LightOptionLayout.h"
 #include "platform/ResourceFolder.h"
 
-#include <QImageReader>
 #include <QRegion>
 
 using namespace orvex;
+using test::scaledPictureName;
+using test::shippedPicture;
+using test::shippedPictureSize;
 
 namespace {
 
 using Layout = LightOptionLayout;
-
-QString atScale(const QString &name, int scale)
-{
-    return scale == 1 ? name
-                      : QString(name).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-}
-
-QImage shipped(const QString &name, int scale = 1)
-{
-    QImage image(ResourceFolder::filePath(atScale(name, scale)));
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-QSize sizeOf(const QString &name)
-{
-    QImageReader reader(ResourceFolder::filePath(name));
-    return reader.canRead() ? reader.size() : QSize();
-}
 
 QString skinName(const QString &state)
 {
@@ -86,16 +70,20 @@ private Q_SLOTS:
     {
         for (const int scale : {1, 2}) {
             for (const char *state : {"Normal", "Over", "Down", "Disable", "Active"}) {
-                const QString name = atScale(skinName(QLatin1String(state)), scale);
-                QCOMPARE(sizeOf(name), Layout::ViewSize * scale);
+                const QString name = scaledPictureName(skinName(QLatin1String(state)), scale);
+                QCOMPARE(shippedPictureSize(name), Layout::ViewSize * scale);
             }
             for (int colour = 1; colour <= Layout::ColourCount; ++colour) {
                 for (int zone = 1; zone <= Layout::ZoneCount; ++zone) {
-                    const QString light = atScale(Layout::lightPictureName(colour, zone), scale);
-                    const QString line = atScale(Layout::linePictureName(colour, zone), scale);
-                    QVERIFY2(sizeOf(light) == Layout::zoneLightRect(zone).size() * scale,
+                    const QString light =
+                        scaledPictureName(Layout::lightPictureName(colour, zone), scale);
+                    const QString line =
+                        scaledPictureName(Layout::linePictureName(colour, zone), scale);
+                    QVERIFY2(shippedPictureSize(light) ==
+                                 Layout::zoneLightRect(zone).size() * scale,
                              qPrintable(light));
-                    QVERIFY2(sizeOf(line) == Layout::LineViewRect.size() * scale, qPrintable(line));
+                    QVERIFY2(shippedPictureSize(line) == Layout::LineViewRect.size() * scale,
+                             qPrintable(line));
                 }
             }
         }
@@ -103,12 +91,12 @@ private Q_SLOTS:
 
     void stateSkinsDifferOnlyInsideButtons()
     {
-        const QImage normal = shipped(skinName(QStringLiteral("Normal")));
+        const QImage normal = shippedPicture(skinName(QStringLiteral("Normal")));
         QRegion buttons;
         for (const Layout::Control &control : Layout::controls())
             buttons += control.rect;
         for (const char *state : {"Over", "Down", "Disable"}) {
-            const QImage other = shipped(skinName(QLatin1String(state)));
+            const QImage other = shippedPicture(skinName(QLatin1String(state)));
             QRegion changed;
             for (int y = 0; y < normal.height(); ++y) {
                 for (int x = 0; x < normal.width(); ++x) {
@@ -134,7 +122,7 @@ private Q_SLOTS:
         for (int colour = 0; colour < Layout::ColourCount; ++colour) {
             for (int zone = 1; zone <= Layout::ZoneCount; ++zone) {
                 const QString name = Layout::lightPictureName(colour + 1, zone);
-                const QImage light = shipped(name);
+                const QImage light = shippedPicture(name);
                 QVERIFY2(edgeIsClear(light), qPrintable(name));
                 QVERIFY2(pixelsOf(light, Layout::colourShown(colour)) > 10, qPrintable(name));
                 for (int other = 0; other < Layout::ColourCount; ++other) {
@@ -153,7 +141,7 @@ private Q_SLOTS:
         for (int colour = 0; colour < Layout::ColourCount; ++colour) {
             for (int zone = 1; zone <= Layout::ZoneCount; ++zone) {
                 const QString name = Layout::linePictureName(colour + 1, zone);
-                const QImage line = shipped(name);
+                const QImage line = shippedPicture(name);
                 const QPoint origin = Layout::LineViewRect.topLeft();
                 const QPoint anchor = Layout::zoneLineAnchor(zone).toPoint() - origin;
                 QVERIFY2(distance(line.pixel(anchor), Layout::colourShown(colour)) <= 24,

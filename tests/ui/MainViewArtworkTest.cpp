@@ -4,33 +4,17 @@
 #include "MainViewLayout.h"
 #include "platform/ResourceFolder.h"
 
-#include <QImageReader>
 #include <QRegion>
 
 using namespace orvex;
+using test::scaledPictureName;
+using test::shippedPicture;
+using test::shippedPictureSize;
 
 namespace {
 
 const QStringList StateWords{QStringLiteral("Normal"), QStringLiteral("Over"),
                              QStringLiteral("Down"), QStringLiteral("Disable")};
-
-QString atScale(const QString &name, int scale)
-{
-    return scale == 1 ? name
-                      : QString(name).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-}
-
-QImage shipped(const QString &name, int scale = 1)
-{
-    QImage image(ResourceFolder::filePath(atScale(name, scale)));
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-QSize sizeOf(const QString &name)
-{
-    QImageReader reader(ResourceFolder::filePath(name));
-    return reader.canRead() ? reader.size() : QSize();
-}
 
 QString skinName(const QString &state)
 {
@@ -72,22 +56,24 @@ private Q_SLOTS:
         const QStringList skinStates = StateWords + QStringList{QStringLiteral("Active")};
         for (const int scale : {1, 2}) {
             for (const QString &state : skinStates) {
-                const QString name = atScale(skinName(state), scale);
-                QCOMPARE(sizeOf(name), MainViewLayout::ViewSize * scale);
+                const QString name = scaledPictureName(skinName(state), scale);
+                QCOMPARE(shippedPictureSize(name), MainViewLayout::ViewSize * scale);
             }
             for (const MainViewLayout::Control &control : MainViewLayout::controls()) {
                 if (control.ownPicture.isEmpty())
                     continue;
                 for (const QString &state : StateWords) {
-                    const QString name =
-                        atScale(QStringLiteral("%1_%2.png").arg(control.ownPicture, state), scale);
-                    QVERIFY2(sizeOf(name) == control.rect.size() * scale, qPrintable(name));
+                    const QString name = scaledPictureName(
+                        QStringLiteral("%1_%2.png").arg(control.ownPicture, state), scale);
+                    QVERIFY2(shippedPictureSize(name) == control.rect.size() * scale,
+                             qPrintable(name));
                 }
             }
-            QCOMPARE(sizeOf(atScale(QStringLiteral("selected2.png"), scale)),
+            QCOMPARE(shippedPictureSize(scaledPictureName(QStringLiteral("selected2.png"), scale)),
                      MainViewLayout::MarkerSize * scale);
             for (const QString &icon : MainViewLayout::functionTypeIcons())
-                QCOMPARE(sizeOf(atScale(icon, scale)), MainViewLayout::FunctionIcon.size() * scale);
+                QCOMPARE(shippedPictureSize(scaledPictureName(icon, scale)),
+                         MainViewLayout::FunctionIcon.size() * scale);
         }
     }
 
@@ -106,8 +92,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, state);
         QFETCH(int, scale);
-        const QImage normal = shipped(skinName(QStringLiteral("Normal")), scale);
-        const QImage other = shipped(skinName(state), scale);
+        const QImage normal = shippedPicture(skinName(QStringLiteral("Normal")), scale);
+        const QImage other = shippedPicture(skinName(state), scale);
         QCOMPARE(other.size(), normal.size());
         const QRegion sliced = slicedRegion(scale);
         QRegion changed;
@@ -141,7 +127,7 @@ private Q_SLOTS:
     // shape, and lit when pointed at.
     void mouseButtonsMatchTheMousePicture()
     {
-        const QImage skin = shipped(skinName(QStringLiteral("Normal")));
+        const QImage skin = shippedPicture(skinName(QStringLiteral("Normal")));
         const QList<int> tags = MainViewLayout::hotSpotTags();
         for (qsizetype i = 0; i < tags.size(); ++i) {
             const MainViewLayout::Control *control = MainViewLayout::byTag(tags.at(i));
@@ -152,8 +138,9 @@ private Q_SLOTS:
             QRegion covered;
             for (qsizetype later = i + 1; later < tags.size(); ++later)
                 covered += MainViewLayout::byTag(tags.at(later))->rect;
-            const QImage normal = shipped(control->ownPicture + QStringLiteral("_Normal.png"));
-            const QImage over = shipped(control->ownPicture + QStringLiteral("_Over.png"));
+            const QImage normal =
+                shippedPicture(control->ownPicture + QStringLiteral("_Normal.png"));
+            const QImage over = shippedPicture(control->ownPicture + QStringLiteral("_Over.png"));
             int opaque = 0;
             int clear = 0;
             int worst = 0;
@@ -189,9 +176,9 @@ private Q_SLOTS:
                 names << control.ownPicture + QStringLiteral("_Over.png");
         }
         for (const QString &name : std::as_const(names)) {
-            const QImage ordinary = shipped(name);
-            const QImage halved = shipped(name, 2).scaled(ordinary.size(), Qt::IgnoreAspectRatio,
-                                                          Qt::SmoothTransformation);
+            const QImage ordinary = shippedPicture(name);
+            const QImage halved = shippedPicture(name, 2).scaled(
+                ordinary.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             qint64 total = 0;
             for (int y = 0; y < ordinary.height(); ++y) {
                 for (int x = 0; x < ordinary.width(); ++x) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -57,6 +58,24 @@ QImage patternPicture(const QSize &size, int state)
             image.setPixel(x, y, qRgba(x * 2 % 256, y * 2 % 256, 40 + state * 50, 255));
     }
     return image;
+}
+
+QString scaledPictureName(const QString &name, int scale)
+{
+    return scale == 1 ? name
+                      : QString(name).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+}
+
+QImage shippedPicture(const QString &name, int scale)
+{
+    QImage image(ResourceFolder::filePath(scaledPictureName(name, scale)));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QSize shippedPictureSize(const QString &name)
+{
+    QImageReader reader(ResourceFolder::filePath(name));
+    return reader.canRead() ? reader.size() : QSize();
 }
 
 QImage rendered(QWidget *widget)

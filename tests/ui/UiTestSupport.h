@@ -21,6 +21,14 @@ void writePicture(const QString &folder, const QString &name, const QImage &imag
 // the same pixel of the pictures of other `state`s.
 QImage patternPicture(const QSize &size, int state);
 
+// The name of picture `name` at `scale` ("<name>@2x.png" for 2).
+QString scaledPictureName(const QString &name, int scale);
+// A picture the build drew into the resource folder, at `scale`, in ARGB32;
+// null when it is missing.
+QImage shippedPicture(const QString &name, int scale = 1);
+// Its size as its file states it; empty when it is missing.
+QSize shippedPictureSize(const QString &name);
+
 // The widget as drawn on screen.
 QImage rendered(QWidget *widget);
 

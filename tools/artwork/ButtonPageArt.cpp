@@ -3,6 +3,7 @@
 
 #include "ControlFaceArt.h"
 #include "IconArt.h"
+#include "PageFrameArt.h"
 #include "ScaledPicture.h"
 #include "SkinPalette.h"
 
@@ -17,10 +18,8 @@ using Face = SkinPainter::Face;
 using Kind = ButtonPageLayout::Kind;
 
 constexpr quint32 MetalSeed = 23;
-constexpr int LabelPixelSize = 10;
 constexpr int ModeCaptionPixelSize = 12;
 constexpr int ButtonCaptionPixelSize = 13;
-constexpr int AccentLine = 2;
 constexpr qreal MarkRadius = 7.0;
 constexpr qreal MarkInset = 14.0;
 
@@ -29,23 +28,6 @@ QString skinName(const ButtonPageLayout::Page &page, Face face)
     return QStringLiteral("%1_%2.%3")
         .arg(page.skinName.section(u'_', 0, 0), SkinPainter::faceName(face),
              QFileInfo(page.skinName).suffix());
-}
-
-// A small upper-case label with a short red line under its first letters,
-// as the main window labels its strips.
-void paintLabel(QPainter &painter, const QRect &rect, const QString &text)
-{
-    if (text.isEmpty())
-        return;
-    painter.save();
-    QFont font = SkinPalette::font(LabelPixelSize, true);
-    font.setLetterSpacing(QFont::PercentageSpacing, 112);
-    painter.setFont(font);
-    painter.setPen(SkinPalette::textDim().lighter(120));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text.toUpper());
-    painter.fillRect(QRect(rect.left(), rect.center().y() + 8, 20, AccentLine),
-                     SkinPalette::accent());
-    painter.restore();
 }
 
 // A sunken box a number is typed into; the same in every state.
@@ -135,7 +117,7 @@ void ButtonPageArt::paint(QPainter &painter, const ButtonPageLayout::Page &page,
                                  page.title);
     for (const ButtonPageLayout::Panel &panel : page.panels) {
         SkinPainter::paintCarbonPanel(painter, panel.rect);
-        paintLabel(painter, panel.labelRect, panel.label);
+        PageFrameArt::paintLabel(painter, panel.labelRect, panel.label);
     }
     if (!page.icon.isNull()) {
         painter.save();

@@ -3,6 +3,7 @@
 
 #include "MouseArt.h"
 #include "MouseShapes.h"
+#include "PageFrameArt.h"
 #include "SkinPalette.h"
 
 #include <QLinearGradient>
@@ -17,8 +18,6 @@ using Face = SkinPainter::Face;
 using Layout = LightOptionLayout;
 
 constexpr quint32 MetalSeed = 17;
-constexpr int AccentLine = 2;
-constexpr int LabelPixelSize = 10;
 constexpr int CaptionPixelSize = 13;
 constexpr int FooterTop = 546;
 constexpr int FooterLeft = 420;
@@ -47,44 +46,13 @@ QColor mixed(const QColor &a, const QColor &b, qreal t)
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-// A small upper-case label with a short red line under its first letters,
-// as the main window labels its groups.
-void paintLabel(QPainter &painter, const QRect &rect, const QString &text)
-{
-    painter.save();
-    QFont font = SkinPalette::font(LabelPixelSize, true);
-    font.setLetterSpacing(QFont::PercentageSpacing, 112);
-    painter.setFont(font);
-    painter.setPen(SkinPalette::textDim().lighter(120));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text.toUpper());
-    painter.fillRect(QRect(rect.left(), rect.center().y() + 8, 20, AccentLine),
-                     SkinPalette::accent());
-    painter.restore();
-}
-
 void paintHeader(QPainter &painter)
 {
-    const QRect strip(1, 1, Layout::ViewSize.width() - 2, Layout::DragHeight - 1);
-    QLinearGradient shade(strip.topLeft(), strip.bottomLeft());
-    shade.setColorAt(0.0, QColor(0, 0, 0, 40));
-    shade.setColorAt(1.0, QColor(0, 0, 0, 120));
-    painter.fillRect(strip, shade);
-    painter.fillRect(
-        QRect(strip.left(), Layout::DragHeight - AccentLine, strip.width(), AccentLine),
-        SkinPalette::accent());
-    painter.fillRect(QRect(18, 11, 5, 26), SkinPalette::accentBright());
-    QFont title = SkinPalette::font(20, true);
-    title.setLetterSpacing(QFont::PercentageSpacing, 116);
-    painter.setFont(title);
-    painter.setPen(SkinPalette::text());
-    painter.drawText(QRect(31, 7, 300, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("LIGHTING"));
-    QFont subtitle = SkinPalette::font(9, true);
-    subtitle.setLetterSpacing(QFont::PercentageSpacing, 124);
-    painter.setFont(subtitle);
-    painter.setPen(SkinPalette::textDim());
-    painter.drawText(QRect(32, 31, 400, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("LED ZONES AND COLOURS"));
+    PageFrameArt::paintHeaderStrip(painter, Layout::ViewSize.width(), Layout::DragHeight);
+    PageFrameArt::paintHeading(
+        painter, {QRect(18, 11, 5, 26),
+                  {20, QRect(31, 7, 300, 26), QStringLiteral("LIGHTING")},
+                  {9, QRect(32, 31, 400, 12), QStringLiteral("LED ZONES AND COLOURS")}});
 }
 
 void paintZoneBadge(QPainter &painter, const QPointF &centre, int zone)
@@ -124,12 +92,12 @@ void paintColumn(QPainter &painter)
     const QRect zones = Layout::byField(QStringLiteral("light1Btn"))->rect;
     const QRect on = Layout::byField(QStringLiteral("lightOnBtn"))->rect;
     const QRect colours = Layout::byField(QStringLiteral("color1Btn"))->rect;
-    paintLabel(painter, QRect(zones.left(), zones.top() - 26, zones.width(), 18),
-               QStringLiteral("LED zone"));
-    paintLabel(painter, QRect(on.left(), on.top() - 26, zones.width(), 18),
-               QStringLiteral("Light"));
-    paintLabel(painter, QRect(colours.left(), colours.top() - 26, zones.width(), 18),
-               QStringLiteral("Colour"));
+    PageFrameArt::paintLabel(painter, QRect(zones.left(), zones.top() - 26, zones.width(), 18),
+                             QStringLiteral("LED zone"));
+    PageFrameArt::paintLabel(painter, QRect(on.left(), on.top() - 26, zones.width(), 18),
+                             QStringLiteral("Light"));
+    PageFrameArt::paintLabel(painter, QRect(colours.left(), colours.top() - 26, zones.width(), 18),
+                             QStringLiteral("Colour"));
     SkinPainter::paintCarbonPanel(painter, HintPanel);
     painter.fillRect(QRect(HintPanel.left() + 6, HintPanel.top() + 8, 3, HintPanel.height() - 16),
                      SkinPalette::accentBright());
@@ -140,26 +108,6 @@ void paintColumn(QPainter &painter)
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                      QStringLiteral("Choose a zone to light it on its own. Until you choose one, "
                                     "the light and the colour apply to all three zones."));
-    painter.restore();
-}
-
-void paintFooter(QPainter &painter)
-{
-    const int right = Layout::ViewSize.width() - 1;
-    const int bottom = Layout::ViewSize.height() - 1;
-    QPainterPath band;
-    band.moveTo(FooterLeft, bottom);
-    band.lineTo(FooterLeft + 14, FooterTop);
-    band.lineTo(right, FooterTop);
-    band.lineTo(right, bottom);
-    band.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(8, 8, 10, 210));
-    painter.drawPath(band);
-    painter.setPen(QPen(SkinPalette::accent(), AccentLine));
-    painter.drawLine(QPointF(FooterLeft + 14, FooterTop), QPointF(right, FooterTop));
     painter.restore();
 }
 
@@ -298,7 +246,7 @@ void LightOptionSkinArt::paint(QPainter &painter, Face face)
     paintHeader(painter);
     paintStage(painter);
     paintColumn(painter);
-    paintFooter(painter);
+    PageFrameArt::paintSlantedFooter(painter, Layout::ViewSize, FooterLeft, FooterTop);
     for (const Layout::Control &control : Layout::controls())
         paintControl(painter, control, face);
     // The window's edge, over the controls that reach it.

@@ -6,9 +6,9 @@
 #include "MouseArt.h"
 #include "MouseShapes.h"
 #include "PageButtonArt.h"
+#include "PageFrameArt.h"
 #include "SkinPalette.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,8 +19,6 @@ namespace orvex::artwork {
 namespace {
 
 constexpr quint32 MetalSeed = 11;
-constexpr int AccentLine = 2;
-constexpr int LabelPixelSize = 10;
 constexpr qreal HexPitch = 26.0;
 
 const QRect ModeStrip(20, 166, 520, 62);
@@ -34,21 +32,6 @@ QRect rectOf(const char *field)
 {
     const MainViewLayout::Control *control = MainViewLayout::byField(QLatin1String(field));
     return control ? control->rect : QRect();
-}
-
-// A small upper-case label with a short red line under its first letters.
-void paintLabel(QPainter &painter, const QRect &rect, Qt::Alignment alignment, const QString &text)
-{
-    painter.save();
-    QFont font = SkinPalette::font(LabelPixelSize, true);
-    font.setLetterSpacing(QFont::PercentageSpacing, 112);
-    painter.setFont(font);
-    painter.setPen(SkinPalette::textDim().lighter(120));
-    painter.drawText(rect, int(alignment | Qt::AlignVCenter), text.toUpper());
-    const int textWidth = painter.fontMetrics().horizontalAdvance(text.toUpper());
-    const int left = alignment & Qt::AlignRight ? rect.right() - textWidth + 1 : rect.left();
-    painter.fillRect(QRect(left, rect.center().y() + 8, 20, AccentLine), SkinPalette::accent());
-    painter.restore();
 }
 
 // A faint honeycomb over the right of the top strip, fading to the left.
@@ -81,29 +64,13 @@ void paintHeaderPattern(QPainter &painter, const QRect &area)
 
 void paintHeader(QPainter &painter)
 {
-    const QRect strip(1, 1, MainViewLayout::ViewSize.width() - 2, MainViewLayout::DragHeight - 1);
-    QLinearGradient shade(strip.topLeft(), strip.bottomLeft());
-    shade.setColorAt(0.0, QColor(0, 0, 0, 40));
-    shade.setColorAt(1.0, QColor(0, 0, 0, 120));
-    painter.fillRect(strip, shade);
+    PageFrameArt::paintHeaderStrip(painter, MainViewLayout::ViewSize.width(),
+                                   MainViewLayout::DragHeight);
     paintHeaderPattern(painter, QRect(430, 1, 492, 104));
-    painter.fillRect(
-        QRect(strip.left(), MainViewLayout::DragHeight - AccentLine, strip.width(), AccentLine),
-        SkinPalette::accent());
-
-    painter.fillRect(QRect(24, 20, 6, 28), SkinPalette::accentBright());
-    QFont title = SkinPalette::font(26, true);
-    title.setLetterSpacing(QFont::PercentageSpacing, 116);
-    painter.setFont(title);
-    painter.setPen(SkinPalette::text());
-    painter.drawText(QRect(40, 14, 300, 40), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("ORVEX"));
-    QFont subtitle = SkinPalette::font(10, true);
-    subtitle.setLetterSpacing(QFont::PercentageSpacing, 124);
-    painter.setFont(subtitle);
-    painter.setPen(SkinPalette::textDim());
-    painter.drawText(QRect(41, 54, 400, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("GAMING MOUSE CONFIGURATION"));
+    PageFrameArt::paintHeading(
+        painter, {QRect(24, 20, 6, 28),
+                  {26, QRect(40, 14, 300, 40), QStringLiteral("ORVEX")},
+                  {10, QRect(41, 54, 400, 16), QStringLiteral("GAMING MOUSE CONFIGURATION")}});
     SkinPainter::paintCarbonPanel(painter, ButtonTray);
 }
 
@@ -111,16 +78,16 @@ void paintModeStrip(QPainter &painter)
 {
     SkinPainter::paintCarbonPanel(painter, ModeStrip);
     const QRect modes = rectOf("normalModeBtn");
-    paintLabel(painter,
-               QRect(ModeStrip.left() + 14, modes.top(), modes.left() - ModeStrip.left() - 20,
-                     modes.height()),
-               Qt::AlignLeft, QStringLiteral("LED mode"));
+    PageFrameArt::paintLabel(painter,
+                             QRect(ModeStrip.left() + 14, modes.top(),
+                                   modes.left() - ModeStrip.left() - 20, modes.height()),
+                             QStringLiteral("LED mode"));
     const QRect field = rectOf("currProfileBtn");
     const QRect battle = rectOf("battleModeBtn");
-    paintLabel(
+    PageFrameArt::paintLabel(
         painter,
         QRect(battle.right() + 10, modes.top(), field.left() - battle.right() - 18, modes.height()),
-        Qt::AlignRight, QStringLiteral("Profile"));
+        QStringLiteral("Profile"), Qt::AlignRight);
 }
 
 // The cells stand off the metal: a soft shadow under each.
@@ -148,10 +115,10 @@ void paintFunctionPanel(QPainter &painter)
 {
     SkinPainter::paintCarbonPanel(painter, FunctionPanel);
     const QRect first = rectOf("tkeyBtn");
-    paintLabel(painter,
-               QRect(first.left() + 2, FunctionPanel.top() + 6, first.width(),
-                     first.top() - FunctionPanel.top() - 14),
-               Qt::AlignLeft, QStringLiteral("Button function"));
+    PageFrameArt::paintLabel(painter,
+                             QRect(first.left() + 2, FunctionPanel.top() + 6, first.width(),
+                                   first.top() - FunctionPanel.top() - 14),
+                             QStringLiteral("Button function"));
 }
 
 void paintInfoArea(QPainter &painter)
@@ -170,26 +137,6 @@ void paintInfoArea(QPainter &painter)
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("SELECTED\nBUTTON"));
     painter.setPen(QColor(255, 255, 255, 30));
     painter.drawLine(icon.left() - 7, InfoPanel.top() + 8, icon.left() - 7, InfoPanel.bottom() - 8);
-    painter.restore();
-}
-
-void paintFooter(QPainter &painter)
-{
-    const int right = MainViewLayout::ViewSize.width() - 1;
-    const int bottom = MainViewLayout::ViewSize.height() - 1;
-    QPainterPath band;
-    band.moveTo(FooterLeft, bottom);
-    band.lineTo(FooterLeft + 14, FooterTop);
-    band.lineTo(right, FooterTop);
-    band.lineTo(right, bottom);
-    band.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(8, 8, 10, 210));
-    painter.drawPath(band);
-    painter.setPen(QPen(SkinPalette::accent(), AccentLine));
-    painter.drawLine(QPointF(FooterLeft + 14, FooterTop), QPointF(right, FooterTop));
     painter.restore();
 }
 
@@ -221,7 +168,7 @@ void MainViewSkinArt::paint(QPainter &painter, SkinPainter::Face face)
     paintPageShadows(painter);
     paintFunctionPanel(painter);
     paintInfoArea(painter);
-    paintFooter(painter);
+    PageFrameArt::paintSlantedFooter(painter, MainViewLayout::ViewSize, FooterLeft, FooterTop);
     paintSlicedControls(painter, face);
     // The window's edge, over the controls that reach it.
     painter.setPen(QColor(0, 0, 0));

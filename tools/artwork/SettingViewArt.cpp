@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingViewArt.h"
 
+#include "PageFrameArt.h"
 #include "ScaledPicture.h"
 #include "SettingViewLayout.h"
 #include "SkinPalette.h"
 
 #include <QFileInfo>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace orvex::artwork {
 
@@ -35,52 +34,22 @@ QString skinName(const char *normalName, Face face)
         .arg(normal.section(u'_', 0, 0), SkinPainter::faceName(face), QFileInfo(normal).suffix());
 }
 
-// A small upper-case title with a short red line under its first letters.
-void paintPanelTitle(QPainter &painter, const QRect &rect, const QString &text)
-{
-    painter.save();
-    QFont font = SkinPalette::font(10, true);
-    font.setLetterSpacing(QFont::PercentageSpacing, 112);
-    painter.setFont(font);
-    painter.setPen(SkinPalette::textDim().lighter(120));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text.toUpper());
-    painter.fillRect(QRect(rect.left(), rect.center().y() + 8, 20, AccentLine),
-                     SkinPalette::accent());
-    painter.restore();
-}
-
 void paintHeader(QPainter &painter)
 {
-    const int width = SettingViewLayout::ViewSize.width();
-    const QRect strip(1, 1, width - 2, SettingViewLayout::DragHeight - 1);
-    QLinearGradient shade(strip.topLeft(), strip.bottomLeft());
-    shade.setColorAt(0.0, QColor(0, 0, 0, 40));
-    shade.setColorAt(1.0, QColor(0, 0, 0, 120));
-    painter.fillRect(strip, shade);
-    painter.fillRect(
-        QRect(strip.left(), SettingViewLayout::DragHeight - AccentLine, strip.width(), AccentLine),
-        SkinPalette::accent());
-
-    painter.fillRect(QRect(24, 14, 5, 24), SkinPalette::accentBright());
-    QFont title = SkinPalette::font(20, true);
-    title.setLetterSpacing(QFont::PercentageSpacing, 116);
-    painter.setFont(title);
-    painter.setPen(SkinPalette::text());
-    painter.drawText(QRect(38, 10, 400, 32), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("PERFORMANCE"));
-    QFont subtitle = SkinPalette::font(9, true);
-    subtitle.setLetterSpacing(QFont::PercentageSpacing, 124);
-    painter.setFont(subtitle);
-    painter.setPen(SkinPalette::textDim());
-    painter.drawText(QRect(39, 38, 500, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("RESOLUTION  \u00B7  REPORT RATE  \u00B7  POINTER"));
+    PageFrameArt::paintHeaderStrip(painter, SettingViewLayout::ViewSize.width(),
+                                   SettingViewLayout::DragHeight);
+    PageFrameArt::paintHeading(
+        painter, {QRect(24, 14, 5, 24),
+                  {20, QRect(38, 10, 400, 32), QStringLiteral("PERFORMANCE")},
+                  {9, QRect(39, 38, 500, 14),
+                   QStringLiteral("RESOLUTION  \u00B7  REPORT RATE  \u00B7  POINTER")}});
 }
 
 void paintPanels(QPainter &painter)
 {
     for (const SettingViewLayout::Panel &panel : SettingViewLayout::panels()) {
         SkinPainter::paintCarbonPanel(painter, panel.rect);
-        paintPanelTitle(
+        PageFrameArt::paintLabel(
             painter,
             QRect(panel.rect.left() + PanelInset, panel.rect.top() + 6, 240, PanelTitleHeight - 6),
             panel.title);
