@@ -3,6 +3,7 @@
 // session bus: what a person does with the mouse, and what the configuration
 // application would send, as the agent's event lines and bus signals show.
 #include "AgentProcess.h"
+#include "DevStatusSpy.h"
 #include "PrivateBus.h"
 #include "TestEnvironment.h"
 #include "VirtualMouseProcess.h"
@@ -30,26 +31,6 @@ namespace {
 
 constexpr int WaitMs = 5000;
 
-// Collects "OrvexDevStatus" signals as userInfo maps.
-class StatusSpy : public QObject
-{
-    Q_OBJECT
-public:
-    explicit StatusSpy(QDBusConnection connection)
-    {
-        connection.connect(QString(), QLatin1String(notify::BusPath),
-                           QLatin1String(notify::BusInterface), QLatin1String(notify::DevStatus),
-                           this, SLOT(received(QDBusMessage)));
-    }
-    QList<QVariantMap> statuses;
-
-public Q_SLOTS:
-    void received(const QDBusMessage &message)
-    {
-        statuses << qdbus_cast<QVariantMap>(message.arguments().value(1));
-    }
-};
-
 class AgentProcessTest : public ::testing::Test
 {
 protected:
@@ -65,7 +46,7 @@ protected:
         prepareAgent();
         ASSERT_TRUE(agent.start(bus.address(), mouse->socketPath))
             << agent.lines().join(u'\n').toStdString();
-        spy = std::make_unique<StatusSpy>(bus.connection());
+        spy = std::make_unique<DevStatusSpy>(bus.connection());
     }
 
     virtual void prepareAgent() {}
@@ -180,7 +161,7 @@ protected:
     PrivateBus bus;
     std::unique_ptr<VirtualMouseProcess> mouse;
     AgentProcess agent;
-    std::unique_ptr<StatusSpy> spy;
+    std::unique_ptr<DevStatusSpy> spy;
 };
 
 TEST_F(AgentProcessTest, ResetsThePresentMouseAtStart)
@@ -425,5 +406,3 @@ TEST_F(AgentProcessTest, ASecondAgentInTheSessionLeaves)
 
 } // namespace
 } // namespace orvex::test
-
-#include "AgentProcessTest.moc"

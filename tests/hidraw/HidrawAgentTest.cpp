@@ -5,6 +5,7 @@
 // an unplug.
 #include "AgentProcess.h"
 #include "CtlRun.h"
+#include "DevStatusSpy.h"
 #include "PrivateBus.h"
 #include "TestEnvironment.h"
 #include "UhidMouse.h"
@@ -28,26 +29,6 @@ namespace {
 // Software emulation is slow; these only bound a wait.
 constexpr int WaitMs = 30000;
 
-// Collects "OrvexDevStatus" signals as userInfo maps.
-class StatusSpy : public QObject
-{
-    Q_OBJECT
-public:
-    explicit StatusSpy(QDBusConnection connection)
-    {
-        connection.connect(QString(), QLatin1String(notify::BusPath),
-                           QLatin1String(notify::BusInterface), QLatin1String(notify::DevStatus),
-                           this, SLOT(received(QDBusMessage)));
-    }
-    QList<QVariantMap> statuses;
-
-public Q_SLOTS:
-    void received(const QDBusMessage &message)
-    {
-        statuses << qdbus_cast<QVariantMap>(message.arguments().value(1));
-    }
-};
-
 QMap<QString, QByteArray> filesIn(const QString &path)
 {
     QMap<QString, QByteArray> files;
@@ -66,7 +47,7 @@ protected:
         ASSERT_TRUE(mouse.start()) << "no hidraw node for the virtual mouse";
         agent.useDevice(QStringLiteral("hid"), QStringLiteral("USB mouse 12CF:0219"));
         ASSERT_TRUE(agent.start(bus.address(), {})) << agent.lines().join(u'\n').toStdString();
-        spy = std::make_unique<StatusSpy>(bus.connection());
+        spy = std::make_unique<DevStatusSpy>(bus.connection());
     }
 
     void send(const QString &words)
@@ -77,7 +58,7 @@ protected:
     PrivateBus bus;
     UhidMouse mouse{freshFolder(QStringLiteral("hidraw-agent"))};
     AgentProcess agent;
-    std::unique_ptr<StatusSpy> spy;
+    std::unique_ptr<DevStatusSpy> spy;
 };
 
 } // namespace
@@ -143,5 +124,3 @@ TEST_F(HidrawAgentTest, UnpluggingDuringAnImportEndsItAndKeepsTheStoredProfiles)
 }
 
 } // namespace orvex::test
-
-#include "HidrawAgentTest.moc"

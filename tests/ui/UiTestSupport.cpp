@@ -83,4 +83,29 @@ QImage rendered(QWidget *widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+QRegion differingPixels(const QImage &a, const QImage &b)
+{
+    QRegion changed;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *lineA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (lineA[x] != lineB[x])
+                changed += QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+void expectChangesInside(const QRegion &changed, const QRegion &allowed, const QString &what)
+{
+    const QRegion outside = changed - allowed;
+    const QPoint first = outside.isEmpty() ? QPoint() : outside.begin()->topLeft();
+    QVERIFY2(outside.isEmpty(),
+             qPrintable(QStringLiteral("%1 differs at %2, %3, outside every button")
+                            .arg(what)
+                            .arg(first.x())
+                            .arg(first.y())));
+}
+
 } // namespace orvex::test

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <QTest>
 
@@ -31,6 +32,12 @@ QSize shippedPictureSize(const QString &name);
 
 // The widget as drawn on screen.
 QImage rendered(QWidget *widget);
+
+// The pixels where two ARGB32 pictures of one size differ.
+QRegion differingPixels(const QImage &a, const QImage &b);
+// Fails the test when `changed` reaches outside `allowed`, naming `what`
+// and the first pixel outside.
+void expectChangesInside(const QRegion &changed, const QRegion &allowed, const QString &what);
 
 } // namespace orvex::test
 
